@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/String.h"
+
+TEST(CString, ExtractsAndSearchesByByteIndex)
+{
+    const CString text("Alpha/Zorg");
+    EXPECT_EQ(text.Find('/'), 5);
+    EXPECT_EQ(text.Find("Zorg"), 6);
+    EXPECT_EQ(text.Find('/', 6), -1);
+    EXPECT_EQ(text.Find("x"), -1);
+    EXPECT_EQ(text.ReverseFind('a'), 4);
+    EXPECT_EQ(text.Left(5), "Alpha");
+    EXPECT_EQ(text.Mid(6), "Zorg");
+    EXPECT_EQ(text.Mid(2, 3), "pha");
+    EXPECT_EQ(text.Right(4), "Zorg");
+    // Counts beyond the text are clamped, not errors.
+    EXPECT_EQ(text.Left(99), "Alpha/Zorg");
+    EXPECT_EQ(text.Mid(20), "");
+    EXPECT_EQ(text.Right(-1), "");
+}
+
+TEST(CString, TrimsTheCWhiteSpaceSet)
+{
+    CString text(" \t\r\n\v\fKrell,10,20 \r\n");
+    text.Trim();
+    EXPECT_EQ(text, "Krell,10,20");
+    CString blank("   ");
+    blank.Trim();
+    EXPECT_TRUE(blank.IsEmpty());
+}
+
+TEST(CString, ComparesBytesExactlyOrFoldingCase)
+{
+    EXPECT_LT(CString("Capital").Compare("capital"), 0);
+    EXPECT_EQ(CString("Capital").CompareNoCase("cAPITAL"), 0);
+    EXPECT_NE(CString("Capital"), CString("Capital "));
+    // Bytes above 127 compare as unsigned, as strcmp does.
+    EXPECT_GT(CString("\xA7").Compare("a"), 0);
+}
+
+TEST(CString, FormatsWithPrintfRules)
+{
+    CString text;
+    text.Format("Pact with %s will expire at the turn %d (after %d turns)", "Krell", 12, 2);
+    EXPECT_EQ(text, "Pact with Krell will expire at the turn 12 (after 2 turns)");
+    text.Format("%.2f", -3.5);
+    EXPECT_EQ(text, "-3.50");
+    text.Format("%s", std::string(5000, 'x').c_str());
+    EXPECT_EQ(text.GetLength(), 5000);
+    text.AppendFormat("%u", 7u);
+    EXPECT_EQ(text.Right(2), "x7");
+}
+
+TEST(CString, EditsInPlace)
+{
+    CString text("n/t/n");
+    EXPECT_EQ(text.Replace("n", "NN"), 2);
+    EXPECT_EQ(text, "NN/t/NN");
+    EXPECT_EQ(text.Remove('/'), 2);
+    text.MakeUpper();
+    EXPECT_EQ(text, "NNTNN");
+    text.Insert(2, "-");
+    text.Delete(0, 2);
+    EXPECT_EQ(text, "-TNN");
+    char* buffer = text.GetBuffer(16);
+    buffer[0] = 'x';
+    buffer[1] = '\0';
+    text.ReleaseBuffer();
+    EXPECT_EQ(text, "x");
+}
