@@ -1,6 +1,5 @@
 #include "WinApp.h"
 
-IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) {}

@@ -1,14 +1,8 @@
 // The application object of a module: one per program and one per plug-in library.
 #pragma once
 
-#include "../core/Object.h"
 #include "../core/String.h"
-
-class PLATFORM_API CCmdTarget : public CObject {
-    DECLARE_DYNAMIC(CCmdTarget)
-public:
-    CCmdTarget() = default;
-};
+#include "../win/CmdTarget.h"
 
 class PLATFORM_API CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
