@@ -1,0 +1,85 @@
+#include "Session.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "Host.h"
+
+namespace refhost {
+
+namespace {
+
+std::string trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+CommandLine parse(const std::string& line)
+{
+    CommandLine command;
+    std::istringstream words(line);
+    words >> command.name;
+    for (std::string word; words >> word;)
+        command.words.push_back(word);
+    command.rest = trim(line.substr(std::min(line.size(), line.find(command.name) + command.name.size())));
+    return command;
+}
+
+} // namespace
+
+Session::Session(Host& host) : m_host(host)
+{
+    Add("help", {"help", "lists the commands", [this](const CommandLine&) {
+                     PrintHelp();
+                     return std::optional<std::string>();
+                 }});
+    Add("quit", {"quit", "ends the session", [this](const CommandLine&) {
+                     m_quit = true;
+                     return std::optional<std::string>();
+                 }});
+}
+
+void Session::Add(const std::string& name, Command command) { m_commands[name] = std::move(command); }
+
+void Session::PrintHelp()
+{
+    for (const auto& [name, command] : m_commands)
+        m_host.Out() << "  " << command.usage << "\n      " << command.help << '\n';
+}
+
+std::optional<std::string> Session::Execute(const std::string& raw)
+{
+    const std::string line = trim(raw);
+    if (line.empty() || line[0] == '#')
+        return std::nullopt;
+    const CommandLine command = parse(line);
+    auto hit = m_commands.find(command.name);
+    if (hit == m_commands.end())
+        return "unknown command '" + command.name + "' (try help)";
+    return hit->second.run(command);
+}
+
+int Session::Run(std::istream& in, const std::string& source, bool interactive)
+{
+    int status = 0;
+    std::string line;
+    for (int number = 1; !m_quit; ++number) {
+        if (interactive)
+            m_host.Out() << "refhost> " << std::flush;
+        if (!std::getline(in, line))
+            break;
+        if (auto problem = Execute(line)) {
+            m_host.Err() << "refhost: " << source << ':' << number << ": " << *problem << '\n';
+            if (!interactive)
+                return 1;
+            status = 1;
+        }
+        m_host.Out().flush();
+    }
+    return interactive ? 0 : status;
+}
+
+} // namespace refhost
