@@ -1,0 +1,17 @@
+// CRacePacts: the pacts of one owner key, from the other race's name to its CPact.
+#pragma once
+
+#include "Pact.h"
+
+// Owns its CPact objects: they are deleted with it. Entries are never removed.
+class CRacePacts : public CMapStringToOb {
+    DECLARE_DYNAMIC(CRacePacts)
+public:
+    CRacePacts() = default;
+    ~CRacePacts() override;
+
+    // The race's history, or null when the race has none.
+    CPact* FindPact(const char* race) const;
+    // The race's history, created empty when missing.
+    CPact& GetOrAddPact(const char* race);
+};
