@@ -43,14 +43,14 @@ bool writeAll(FileSystem& fileSystem, int fd, std::string_view bytes)
 
 // Makes the rename itself durable. The new file is in place already, so a failure here
 // changes nothing that the caller could act on.
-void syncFolderOf(const std::string& path)
+void syncFolderOf(FileSystem& fileSystem, const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::fsync(fd);
+    fileSystem.Sync(fd);
     ::close(fd);
 }
 
@@ -74,7 +74,7 @@ bool ReplaceFileContents(const char* path, std::string_view bytes, FileSystem& f
         ::unlink(temporary.c_str());
         return false;
     }
-    syncFolderOf(path);
+    syncFolderOf(fileSystem, path);
     return true;
 }
 
