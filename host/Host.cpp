@@ -21,6 +21,7 @@ Host::Host(std::ostream& out, std::ostream& err) : m_out(out), m_err(err)
 {
     s_current = this;
     ServeRegistry();
+    ServeGames();
 }
 
 Host::~Host()

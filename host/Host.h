@@ -12,6 +12,7 @@
 
 #include "Plugin.h"
 #include "SettingsStore.h"
+#include "World.h"
 
 namespace refhost {
 
@@ -40,6 +41,7 @@ public:
     void Answer(CMapStringToString& request);
 
     SettingsStore& Settings() { return *m_settings; }
+    World& GetWorld() { return m_world; }
     std::vector<std::unique_ptr<Plugin>>& Plugins() { return m_plugins; }
     Plugin* FindPlugin(const std::string& name);
     std::ostream& Out() { return m_out; }
@@ -53,10 +55,12 @@ private:
     void LoadPlugins(const std::string& folder);
     void InitializePlugin(Plugin& plugin);
     void ServeRegistry();
+    void ServeGames();
 
     std::ostream& m_out;
     std::ostream& m_err;
     std::unique_ptr<SettingsStore> m_settings;
+    World m_world;
     std::vector<std::unique_ptr<Plugin>> m_plugins;
     std::map<std::string, HostFunction> m_functions;
     bool m_stopped = false;

@@ -1,9 +1,11 @@
 #include "Session.h"
 
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "Host.h"
+#include "World.h"
 
 namespace refhost {
 
@@ -20,10 +22,9 @@ std::string trim(const std::string& text)
 CommandLine parse(const std::string& line)
 {
     CommandLine command;
-    std::istringstream words(line);
-    words >> command.name;
-    for (std::string word; words >> word;)
-        command.words.push_back(word);
+    std::vector<std::string> words = SplitWords(line);
+    command.name = words.front();
+    command.words.assign(words.begin() + 1, words.end());
     command.rest = trim(line.substr(std::min(line.size(), line.find(command.name) + command.name.size())));
     return command;
 }
@@ -40,6 +41,12 @@ Session::Session(Host& host) : m_host(host)
                      m_quit = true;
                      return std::optional<std::string>();
                  }});
+}
+
+std::string Session::Resolve(const std::string& path) const
+{
+    const std::filesystem::path p(path);
+    return p.is_absolute() || m_baseFolder.empty() ? path : (std::filesystem::path(m_baseFolder) / p).string();
 }
 
 void Session::Add(const std::string& name, Command command) { m_commands[name] = std::move(command); }

@@ -37,6 +37,9 @@ public:
     bool QuitRequested() const { return m_quit; }
 
     Host& GetHost() { return m_host; }
+    // Paths in commands are meant from this folder: the script's, or where refhost was started.
+    void SetBaseFolder(const std::string& folder) { m_baseFolder = folder; }
+    std::string Resolve(const std::string& path) const;
 
 private:
     std::optional<std::string> Execute(const std::string& line);
@@ -45,9 +48,12 @@ private:
     Host& m_host;
     std::map<std::string, Command> m_commands;
     bool m_quit = false;
+    std::string m_baseFolder;
 };
 
 // Each area of the host adds its commands here.
 void AddCoreCommands(Session& session);
+void AddGameCommands(Session& session);
+void AddPluginCommands(Session& session);
 
 } // namespace refhost

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     }
     // Paths on the command line are meant from where the user stands, not from the home folder.
     std::error_code error;
+    const std::string startFolder = std::filesystem::current_path(error).string();
     if (!options.pluginFolder.empty())
         options.pluginFolder = std::filesystem::absolute(options.pluginFolder, error).string();
     if (!script.empty())
@@ -59,7 +60,10 @@ int main(int argc, char** argv)
         return 2;
     }
     refhost::Session session(host);
+    session.SetBaseFolder(script.empty() ? startFolder : std::filesystem::path(script).parent_path().string());
     refhost::AddCoreCommands(session);
+    refhost::AddGameCommands(session);
+    refhost::AddPluginCommands(session);
     const int status = script.empty() ? session.Run(std::cin, "stdin", isatty(STDIN_FILENO))
                                       : session.Run(file, scriptShown, false);
     host.Stop();
