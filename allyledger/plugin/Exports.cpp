@@ -3,6 +3,9 @@
 #include "AllyledgerApp.h"
 #include "hostlink/PluginExports.h"
 
+// The plug-in's one application object, made when the library is loaded.
+static CAllyledgerApp theApp;
+
 PLUGIN_EXPORT void OnLoad() { theApp.OnLoad(); }
 PLUGIN_EXPORT void OnInitialize(CMapStringToString& map) { theApp.OnInitialize(map); }
 PLUGIN_EXPORT void OnClose() { theApp.OnClose(); }
