@@ -249,8 +249,6 @@ void CAllyledgerApp::OnActivate(CMapStringToString& map)
         return;
 }
 
-void CAllyledgerApp::OnUserCommand(CMapStringToString&) {}
-
 void CAllyledgerApp::CreateConfig(CMapStringToString&) {}
 
 void CAllyledgerApp::OpenWarnings() {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Settings.h"
+#include "TreatyUi.h"
 #include "allyledger/register/PactRegister.h"
 #include "hostlink/PluginApp.h"
 
@@ -50,7 +51,22 @@ public:
     // Opens a warnings window for the current owner key and turn.
     void OpenWarnings();
 
+    // Where the treaty commands ask the user; none makes every question end as cancelled.
+    allyledger::TreatyUi* Ui = nullptr;
+
 private:
+    // The races a treaty command is meant for: the host's answer holds them as "1", "2", ...
+    struct CommandTargets {
+        CMapStringToString answer;
+        int count = 0;
+        CString first;
+    };
+    bool FindTargets(const CString& view, CommandTargets& targets);
+    void SelectionOf(const char* view, const char* column, CMapStringToString& answer);
+    bool SignTreaty(CommandTargets& targets);
+    bool BreakTreaties(CommandTargets& targets);
+    void FinishCommand();
+    void StoreConditions();
     void RebuildOwner() { CurrentOwner = CurrentGame + "/" + CurrentRace; }
     // Takes "GameName" and "RaceName" into the current context; false when one is missing.
     bool TakeGameAndRace(CMapStringToString& map);
