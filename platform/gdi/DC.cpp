@@ -105,6 +105,7 @@ BOOL CDC::CreateCompatibleDC(CDC*)
     bitmap->surface.Resize(1, 1, 0);
     Open(platform::DcKind::Memory);
     m_state->limit = unlimited;
+    m_state->defaultBitmap = bitmap;
     m_state->now.bitmap = std::move(bitmap);
     return TRUE;
 }
@@ -160,6 +161,8 @@ CGdiObject* CDC::Select(HGDIOBJ object)
     case platform::GdiKind::Region: return nullptr;
     }
     std::shared_ptr<platform::GdiObjectData> previous = std::exchange(*slot, std::move(data));
+    if (previous)
+        m_state->deselected[int(previous->Kind())] = previous;
     return wrapperOf(previous);
 }
 
@@ -198,9 +201,9 @@ CBitmap* CDC::GetCurrentBitmap() const { return static_cast<CBitmap*>(wrapperOf(
 platform::RealizedFont& CDC::CurrentFont() const
 {
     const platform::DcState& s = *m_state;
-    std::shared_ptr<platform::GdiObjectData> font = s.now.font;
+    platform::GdiObjectData* font = s.now.font.get();
     if (!font)
-        font = platform::GdiObjectData::SharedFromHandle(GetStockObject(SYSTEM_FONT));
+        font = platform::GdiObjectData::FromHandle(GetStockObject(SYSTEM_FONT));
     auto& data = static_cast<platform::FontData&>(*font);
     const LOGFONT& lf = data.logFont;
     auto device = [](LONG logical, LONG scaled) { return logical == 0 ? 0 : (logical < 0 ? -1 : 1) * std::max<LONG>(1, scaled); };

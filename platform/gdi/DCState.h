@@ -55,6 +55,11 @@ struct DcState {
     int dpi = 96;
     DcAttributes now;
     std::vector<DcAttributes> saved;
+    // The wrapper that SelectObject returns for the object it took out must stay usable until the
+    // caller selects it back, even when nothing else holds that object (a memory context's first
+    // bitmap, a font deleted while selected). The last one taken out of each kind is kept.
+    std::shared_ptr<GdiObjectData> defaultBitmap;
+    std::shared_ptr<GdiObjectData> deselected[5];
 
     bool anisotropic() const { return now.mapMode == MM_ANISOTROPIC; }
 

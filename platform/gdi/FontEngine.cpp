@@ -147,19 +147,24 @@ std::string realizeKey(const LOGFONT& lf, int deviceHeight, int deviceWidth)
 
 struct FontEngine::Impl {
     FT_Library library = nullptr;
+    bool started = false;
     bool fontconfigReady = false;
     std::unordered_map<std::string, std::optional<Match>> matches;
     std::unordered_map<std::string, FT_Face> faces;
     std::unordered_map<std::string, std::unique_ptr<RealizedFont>> fonts;
 
-    Impl()
+    // The libraries start with the first font asked for, as in a program's first paint.
+    void Start()
     {
+        if (started)
+            return;
+        started = true;
         if (FT_Init_FreeType(&library) != 0)
             library = nullptr;
         fontconfigReady = FcInit() == FcTrue;
     }
 
-    void Drop()
+    void Stop()
     {
         fonts.clear();
         for (auto& [file, face] : faces)
@@ -167,6 +172,13 @@ struct FontEngine::Impl {
                 FT_Done_Face(face);
         faces.clear();
         matches.clear();
+        if (library)
+            FT_Done_FreeType(library);
+        library = nullptr;
+        if (fontconfigReady)
+            FcFini();
+        fontconfigReady = false;
+        started = false;
     }
 
     FT_Face OpenFace(const Match& match)
@@ -208,15 +220,11 @@ FontEngine& FontEngine::Instance()
 
 FontEngine::FontEngine() : m_impl(std::make_unique<Impl>()) {}
 
-FontEngine::~FontEngine()
-{
-    m_impl->Drop();
-    if (m_impl->library)
-        FT_Done_FreeType(m_impl->library);
-}
+FontEngine::~FontEngine() { m_impl->Stop(); }
 
 RealizedFont& FontEngine::Realize(const LOGFONT& logFont, int deviceHeight, int deviceWidth)
 {
+    m_impl->Start();
     auto [it, added] = m_impl->fonts.try_emplace(realizeKey(logFont, deviceHeight, deviceWidth));
     if (added)
         it->second = std::make_unique<RealizedFont>(m_impl->Resolve(logFont), logFont, deviceHeight, deviceWidth);
@@ -225,7 +233,7 @@ RealizedFont& FontEngine::Realize(const LOGFONT& logFont, int deviceHeight, int 
 
 void FontEngine::DropCaches()
 {
-    m_impl->Drop();
+    m_impl->Stop();
     ++m_generation;
 }
 

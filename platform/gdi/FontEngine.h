@@ -20,7 +20,8 @@ public:
 
     // Changes whenever the caches are dropped, so that holders of a RealizedFont know to ask again.
     uint64_t Generation() const { return m_generation; }
-    // Forgets every face, font and glyph; the next text starts from nothing (for measurements).
+    // Forgets every face, font and glyph and shuts the font libraries down; the next text starts
+    // as the first text of a program does (for measurements).
     void DropCaches();
 
 private:

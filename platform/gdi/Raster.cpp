@@ -34,13 +34,16 @@ bool patternOn(int style, int phase)
     return true;
 }
 
+// Mixes two pixels by alpha / 255, exactly rounded: red and blue go through one multiply
+// together in separate 16-bit lanes, green through another.
 uint32_t blend(uint32_t under, uint32_t over, uint32_t alpha)
 {
     const uint32_t rest = 255 - alpha;
-    const uint32_t r = (((over >> 16) & 0xFF) * alpha + ((under >> 16) & 0xFF) * rest + 127) / 255;
-    const uint32_t g = (((over >> 8) & 0xFF) * alpha + ((under >> 8) & 0xFF) * rest + 127) / 255;
-    const uint32_t b = ((over & 0xFF) * alpha + (under & 0xFF) * rest + 127) / 255;
-    return r << 16 | g << 8 | b;
+    uint32_t rb = (over & 0x00FF00FFu) * alpha + (under & 0x00FF00FFu) * rest + 0x00800080u;
+    rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    uint32_t g = (over & 0x0000FF00u) * alpha + (under & 0x0000FF00u) * rest + 0x00008000u;
+    g = ((g + ((g >> 8) & 0x0000FF00u)) >> 8) & 0x0000FF00u;
+    return rb | g;
 }
 
 bool combine(uint32_t rop, uint32_t source, uint32_t& target)
