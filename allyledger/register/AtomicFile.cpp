@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,26 +19,7 @@ FileSystem& SystemFileSystem()
     return system;
 }
 
-std::string TemporaryPathFor(const char* path)
-{
-    // The process id keeps two hosts that share a folder from writing the same temporary.
-    return std::string(path) + "." + std::to_string(::getpid()) + ".tmp";
-}
-
 namespace {
-
-bool writeAll(FileSystem& fileSystem, int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = fileSystem.Write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(size_t(written));
-    }
-    return true;
-}
 
 // Makes the rename itself durable. The new file is in place already, so a failure here
 // changes nothing that the caller could act on.
@@ -56,26 +36,65 @@ void syncFolderOf(FileSystem& fileSystem, const std::string& path)
 
 } // namespace
 
-bool ReplaceFileContents(const char* path, std::string_view bytes, FileSystem& fileSystem)
+AtomicFileWriter::AtomicFileWriter(const char* path, FileSystem& fileSystem)
+    : m_fileSystem(fileSystem),
+      m_path(path),
+      // The process id keeps two hosts that share a folder from writing the same temporary.
+      m_temporary(m_path + "." + std::to_string(::getpid()) + ".tmp")
 {
-    const std::string temporary = TemporaryPathFor(path);
-    const int fd = fileSystem.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-
+    m_fd = m_fileSystem.Open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
+        m_temporary.clear();
+        return;
+    }
     struct stat old {};
-    if (::stat(path, &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (::stat(m_path.c_str(), &old) == 0)
+        ::fchmod(m_fd, old.st_mode & 07777);
+}
 
-    bool written = writeAll(fileSystem, fd, bytes) && fileSystem.Sync(fd) == 0;
-    // A close can report a write that the system had deferred.
-    written = fileSystem.Close(fd) == 0 && written;
-    if (!written || fileSystem.Rename(temporary.c_str(), path) != 0) {
-        ::unlink(temporary.c_str());
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+void AtomicFileWriter::Write(std::string_view bytes)
+{
+    while (IsGood() && !bytes.empty()) {
+        const ssize_t written = m_fileSystem.Write(m_fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            m_failed = true;
+        else
+            bytes.remove_prefix(size_t(written));
+    }
+}
+
+bool AtomicFileWriter::Commit()
+{
+    if (!IsGood() || m_fileSystem.Sync(m_fd) != 0) {
+        Discard();
         return false;
     }
-    syncFolderOf(fileSystem, path);
+    // A close can report a write that the system had deferred.
+    const int closed = m_fileSystem.Close(m_fd);
+    m_fd = -1;
+    if (closed != 0 || m_fileSystem.Rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+        ::unlink(m_temporary.c_str());
+        return false;
+    }
+    m_temporary.clear();
+    syncFolderOf(m_fileSystem, m_path);
     return true;
+}
+
+void AtomicFileWriter::Discard()
+{
+    if (m_fd >= 0) {
+        m_fileSystem.Close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_temporary.empty()) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
+    }
 }
 
 } // namespace allyledger::pacts

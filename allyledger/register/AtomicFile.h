@@ -22,12 +22,30 @@ public:
 
 FileSystem& SystemFileSystem();
 
-// Makes the file at path hold exactly bytes. Either it succeeds, or it returns false with the
-// old file (or its absence) left as it was and the temporary file removed. The new file keeps
-// the old one's permission bits.
-bool ReplaceFileContents(const char* path, std::string_view bytes, FileSystem& fileSystem = SystemFileSystem());
+// Writes the new contents of the file at path into a temporary file beside it; Commit puts
+// them in place. Until Commit succeeds the old file (or its absence) stays as it was, and a
+// writer that is not committed removes its temporary file. The new file keeps the old one's
+// permission bits.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter(const char* path, FileSystem& fileSystem = SystemFileSystem());
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
 
-// The temporary file that ReplaceFileContents writes beside path.
-std::string TemporaryPathFor(const char* path);
+    // False when the temporary file could not be created or a write has failed.
+    bool IsGood() const { return m_fd >= 0 && !m_failed; }
+    void Write(std::string_view bytes);
+    bool Commit();
+
+private:
+    void Discard();
+
+    FileSystem& m_fileSystem;
+    std::string m_path;
+    std::string m_temporary;
+    int m_fd = -1;
+    bool m_failed = false;
+};
 
 } // namespace allyledger::pacts

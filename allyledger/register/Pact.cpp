@@ -3,38 +3,53 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
+#include <cstring>
 
 #include "PactTexts.h"
 
 IMPLEMENT_DYNAMIC(CPact, CObject)
 
-namespace allyledger::pacts {
+using allyledger::pacts::kFieldSeparator;
+using allyledger::pacts::kLineEnd;
+using allyledger::pacts::PactPeriod;
 
 namespace {
 
-void appendSigned(std::string& out, DWORD value)
+// Most histories hold a few periods: room for them at once saves the arrays' early growth.
+constexpr int kFirstRoom = 4;
+
+// Room for a signed 32-bit number in decimal: a sign and ten digits.
+constexpr size_t kNumberRoom = 11;
+
+// The most that writePactLine can write.
+size_t pactLineRoom(std::string_view race, std::string_view conditions, std::string_view lineEnd)
 {
-    char digits[16];
-    const auto result = std::to_chars(digits, digits + sizeof digits, int32_t(value));
-    out.append(digits, result.ptr);
+    return race.size() + 3 + 2 * kNumberRoom + conditions.size() + lineEnd.size();
+}
+
+char* copyText(char* to, std::string_view text)
+{
+    std::memcpy(to, text.data(), text.size());
+    return to + text.size();
+}
+
+char* writeSigned(char* to, DWORD value) { return std::to_chars(to, to + kNumberRoom, int32_t(value)).ptr; }
+
+// One pact file line as "%s,%d,%d,%s" formats it (turns as signed decimal), and lineEnd.
+char* writePactLine(char* to, std::string_view race, DWORD from, DWORD till, std::string_view conditions,
+                    std::string_view lineEnd)
+{
+    to = copyText(to, race);
+    *to++ = kFieldSeparator;
+    to = writeSigned(to, from);
+    *to++ = kFieldSeparator;
+    to = writeSigned(to, till);
+    *to++ = kFieldSeparator;
+    to = copyText(to, conditions);
+    return copyText(to, lineEnd);
 }
 
 } // namespace
-
-void AppendPactLine(std::string& out, const char* race, DWORD from, DWORD till, const CString& conditions)
-{
-    out += race;
-    out += kFieldSeparator;
-    appendSigned(out, from);
-    out += kFieldSeparator;
-    appendSigned(out, till);
-    out += kFieldSeparator;
-    out += conditions.view();
-}
-
-} // namespace allyledger::pacts
-
-using allyledger::pacts::PactPeriod;
 
 int CPact::FindCovering(DWORD turn) const
 {
@@ -72,9 +87,22 @@ int CPact::FirstEndingAtOrAfter(DWORD turn) const
 
 void CPact::InsertPeriodAt(int index, DWORD from, DWORD till, const char* conditions)
 {
-    m_Conditions.InsertAt(index, CString(conditions));
-    m_Till.InsertAt(index, till);
-    m_From.InsertAt(index, from);
+    if (index < GetCount()) {
+        m_Conditions.InsertAt(index, CString(conditions));
+        m_Till.InsertAt(index, till);
+        m_From.InsertAt(index, from);
+        return;
+    }
+    if (GetCount() == 0) {
+        m_Conditions.Reserve(kFirstRoom);
+        m_Till.Reserve(kFirstRoom);
+        m_From.Reserve(kFirstRoom);
+    }
+    // Set in place rather than added, which would copy a temporary text.
+    m_Conditions.SetSize(index + 1);
+    m_Conditions[index] = conditions;
+    m_Till.Add(till);
+    m_From.Add(from);
 }
 
 void CPact::RemovePeriods(int first, int count)
@@ -192,18 +220,26 @@ void CPact::AppendLines(const char* race, CStringList& lines) const
 {
     std::string line;
     for (int k = 0; k < GetCount(); ++k) {
-        line.clear();
-        allyledger::pacts::AppendPactLine(line, race, m_From[k], m_Till[k], m_Conditions[k]);
+        line.resize(pactLineRoom(race, m_Conditions[k].view(), {}));
+        char* end = writePactLine(line.data(), race, m_From[k], m_Till[k], m_Conditions[k].view(), {});
+        line.resize(size_t(end - line.data()));
         lines.AddTail(line.c_str());
     }
 }
 
-void CPact::AppendFileLines(std::string& out, const char* race) const
+// Save calls this for every race of a file: the lines are written in place, into room made
+// once for all of them.
+void CPact::AppendFileLines(std::string& out, const CString& race) const
 {
-    for (int k = 0; k < GetCount(); ++k) {
-        allyledger::pacts::AppendPactLine(out, race, m_From[k], m_Till[k], m_Conditions[k]);
-        out += allyledger::pacts::kLineEnd;
-    }
+    size_t room = 0;
+    for (int k = 0; k < GetCount(); ++k)
+        room += pactLineRoom(race.view(), m_Conditions[k].view(), kLineEnd);
+    const size_t start = out.size();
+    out.resize(start + room);
+    char* end = out.data() + start;
+    for (int k = 0; k < GetCount(); ++k)
+        end = writePactLine(end, race.view(), m_From[k], m_Till[k], m_Conditions[k].view(), kLineEnd);
+    out.resize(size_t(end - out.data()));
 }
 
 PactPeriod CPact::GetPeriod(int index) const { return PactPeriod{m_From[index], m_Till[index], m_Conditions[index]}; }

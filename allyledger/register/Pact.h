@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/core/Collections.h"
 
@@ -15,10 +16,6 @@ struct PactPeriod {
     CString conditions;
     bool operator==(const PactPeriod&) const = default;
 };
-
-// Appends one pact file line, without its line end: race, From, Till and the conditions joined
-// by commas, From and Till as signed decimal ("%s,%d,%d,%s").
-void AppendPactLine(std::string& out, const char* race, DWORD from, DWORD till, const CString& conditions);
 
 } // namespace allyledger::pacts
 
@@ -37,12 +34,14 @@ public:
     CString GetConditions(DWORD turn) const;
     void RemoveBefore(DWORD turn);
     void BreakAt(DWORD turn);
+    // Appends one line per period, as the pact file holds it: "%s,%d,%d,%s" of the race, From,
+    // Till and the conditions.
     void AppendLines(const char* race, CStringList& lines) const;
 
     int GetCount() const { return m_Conditions.GetSize(); }
     allyledger::pacts::PactPeriod GetPeriod(int index) const;
     // Appends this history's pact file lines, each followed by the file's line end.
-    void AppendFileLines(std::string& out, const char* race) const;
+    void AppendFileLines(std::string& out, const CString& race) const;
 
 private:
     // The index of the period that covers turn, or -1.

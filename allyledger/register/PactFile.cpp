@@ -42,17 +42,13 @@ private:
         struct stat info {};
         if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
             return false;
-        // The size is a first guess; a file that grows meanwhile is read to its end all the same.
-        size_t capacity = info.st_size > 0 ? size_t(info.st_size) + 1 : 4096;
-        m_data = std::make_unique_for_overwrite<char[]>(capacity + 1);
+        // The size is a first guess, and one byte more lets the read that meets the end find
+        // it without growing; a file that grows meanwhile is read to its end all the same.
+        reserve(info.st_size > 0 ? size_t(info.st_size) + 1 : 4096);
         for (;;) {
-            if (m_size == capacity) {
-                auto bigger = std::make_unique_for_overwrite<char[]>(capacity * 2 + 1);
-                std::memcpy(bigger.get(), m_data.get(), m_size);
-                m_data = std::move(bigger);
-                capacity *= 2;
-            }
-            const ssize_t got = ::read(fd, m_data.get() + m_size, capacity - m_size);
+            if (m_size == m_capacity)
+                reserve(m_capacity * 2);
+            const ssize_t got = ::read(fd, m_data.get() + m_size, m_capacity - m_size);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
@@ -65,9 +61,34 @@ private:
         return true;
     }
 
+    // Room for capacity bytes and the terminating zero.
+    void reserve(size_t capacity)
+    {
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity + 1);
+        if (m_size)
+            std::memcpy(bigger.get(), m_data.get(), m_size);
+        m_data = std::move(bigger);
+        m_capacity = capacity;
+    }
+
     std::unique_ptr<char[]> m_data;
     size_t m_size = 0;
+    size_t m_capacity = 0;
 };
+
+// Reads a number as ParseInt32 does, going straight through the plain case of up to nine
+// digits, which cannot overflow.
+int32_t readNumber(const char* text, const char** end)
+{
+    const char* digit = text;
+    int32_t value = 0;
+    while (digit - text < 9 && unsigned(*digit - '0') < 10)
+        value = value * 10 + (*digit++ - '0');
+    if (digit == text || unsigned(*digit - '0') < 10)
+        return platform::ParseInt32(text, end);
+    *end = digit;
+    return value;
+}
 
 bool isWhiteSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f'; }
 
@@ -83,26 +104,37 @@ public:
     // Takes the bytes of one file, which it changes in place, and ends with a zero byte at end.
     void ReadAll(char* text, char* end)
     {
+        // Files hold no zero bytes as a rule; only when one does is each line searched for it.
+        const bool zeroBytes = std::memchr(text, '\0', size_t(end - text)) != nullptr;
         while (text < end) {
-            char* lineEnd = static_cast<char*>(std::memchr(text, '\n', size_t(end - text)));
-            char* next = lineEnd ? lineEnd + 1 : end;
-            if (!lineEnd)
-                lineEnd = end;
+            // One pass over the line finds its end and its first two commas.
+            char* commas[2] = {nullptr, nullptr};
+            int commaCount = 0;
+            char* lineEnd = text;
+            for (; lineEnd < end && *lineEnd != '\n'; ++lineEnd)
+                if (*lineEnd == kFieldSeparator && commaCount < 2)
+                    commas[commaCount++] = lineEnd;
+            char* next = lineEnd < end ? lineEnd + 1 : end;
             // A zero byte ends the line's text, as it would end any C text that holds the line.
-            if (char* zero = static_cast<char*>(std::memchr(text, '\0', size_t(lineEnd - text))))
-                lineEnd = zero;
+            if (zeroBytes)
+                if (char* zero = static_cast<char*>(std::memchr(text, '\0', size_t(lineEnd - text)))) {
+                    lineEnd = zero;
+                    while (commaCount > 0 && commas[commaCount - 1] > zero)
+                        --commaCount;
+                }
             while (text < lineEnd && isWhiteSpace(*text))
                 ++text;
             while (lineEnd > text && isWhiteSpace(lineEnd[-1]))
                 --lineEnd;
             *lineEnd = '\0';
-            ReadLine(text, lineEnd);
+            ReadLine(text, lineEnd, commaCount == 2 ? commas[0] : nullptr);
             text = next;
         }
     }
 
 private:
-    void ReadLine(char* line, char* lineEnd)
+    // firstComma is null when the line has fewer than two commas.
+    void ReadLine(char* line, char* lineEnd, char* firstComma)
     {
         if (line == lineEnd)
             return;
@@ -112,18 +144,13 @@ private:
             m_pact = nullptr;
             return;
         }
-        if (m_owner.empty())
-            return;
-        char* firstComma = static_cast<char*>(std::memchr(line, kFieldSeparator, size_t(lineEnd - line)));
-        if (!firstComma)
-            return;
-        if (!std::memchr(firstComma + 1, kFieldSeparator, size_t(lineEnd - firstComma - 1)))
+        if (m_owner.empty() || !firstComma)
             return;
 
         // No number reaches past the second comma, so the character after From is still in the line.
         const char* stop = nullptr;
-        const int32_t from = platform::ParseInt32(firstComma + 1, &stop);
-        const int32_t till = platform::ParseInt32(stop + 1, &stop);
+        const int32_t from = readNumber(firstComma + 1, &stop);
+        const int32_t till = readNumber(stop + 1, &stop);
         if (*stop == kFieldSeparator)
             ++stop;
 
@@ -157,21 +184,6 @@ void CPactRegister::Load(LPCTSTR path)
     FileReader(*this).ReadAll(bytes.begin(), bytes.end());
 }
 
-std::string CPactRegister::FormatFile() const
-{
-    std::string text;
-    m_owners.ForEach([&text](const CString& owner, CObject* object) {
-        text += kOwnerMark;
-        text += owner.view();
-        text += kLineEnd;
-        static_cast<const CRacePacts*>(object)->ForEach([&text](const CString& race, CObject* pact) {
-            static_cast<const CPact*>(pact)->AppendFileLines(text, race);
-        });
-        text += kLineEnd;
-    });
-    return text;
-}
-
 void CPactRegister::Save(LPCTSTR path) const { Save(path, SystemFileSystem()); }
 
 void CPactRegister::Save(LPCTSTR path, FileSystem& fileSystem) const
@@ -179,5 +191,25 @@ void CPactRegister::Save(LPCTSTR path, FileSystem& fileSystem) const
     // With no owner at all there is nothing worth a file; an old one stays as it is.
     if (m_owners.IsEmpty())
         return;
-    ReplaceFileContents(path, FormatFile(), fileSystem);
+    AtomicFileWriter file(path, fileSystem);
+    // The lines are gathered in a buffer that stays small enough for the processor's caches
+    // and is written out whenever it fills.
+    constexpr size_t kChunk = 64 * 1024;
+    std::string chunk;
+    chunk.reserve(kChunk + 4096);
+    m_owners.ForEach([&](const CString& owner, CObject* object) {
+        chunk += kOwnerMark;
+        chunk += owner.view();
+        chunk += kLineEnd;
+        static_cast<const CRacePacts*>(object)->ForEach([&](const CString& race, CObject* pact) {
+            static_cast<const CPact*>(pact)->AppendFileLines(chunk, race);
+            if (chunk.size() >= kChunk) {
+                file.Write(chunk);
+                chunk.clear();
+            }
+        });
+        chunk += kLineEnd;
+    });
+    file.Write(chunk);
+    file.Commit();
 }

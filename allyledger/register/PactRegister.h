@@ -59,8 +59,6 @@ private:
     class FileReader;
 
     CRacePacts& GetOrAddOwner(LPCTSTR owner);
-    // The whole pact file, as Save writes it.
-    std::string FormatFile() const;
 
     CMapStringToOb m_owners;
     CMapStringToString m_conditions;

@@ -2,12 +2,14 @@
 // code page 1251 (0x95 bullet, 0xA7 section sign), as everywhere in the plug-in's 8-bit text.
 #pragma once
 
+#include <string_view>
+
 namespace allyledger::pacts {
 
 // Pact file.
 inline constexpr char kOwnerMark = '@';
 inline constexpr char kFieldSeparator = ',';
-inline constexpr const char* kLineEnd = "\r\n";
+inline constexpr std::string_view kLineEnd = "\r\n";
 
 // Conditions strings join abbreviations with this character.
 inline constexpr char kConditionSeparator = '/';

@@ -1,0 +1,281 @@
+// The pact file and the lookups by turn, against the plainest work of the same size.
+//
+// The file: 1,000 owners x 50 races x 4 periods = 200,000 pact lines. Load is compared with
+// reading the same file line by line with std::getline; Save with writing the same bytes through
+// one buffered std::ofstream. Save syncs its temporary file before renaming it, so it is also
+// shown with the sync left out, and the plain write with a sync added.
+//
+// Extra modes, for measuring outside the benchmark loop:
+//   bench_register --write-file=PATH   writes the generated pact file to PATH
+//   bench_register --load-peak=PATH    loads PATH once and prints the peak resident size
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <malloc.h>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+#include "allyledger/register/AtomicFile.h"
+#include "allyledger/register/PactRegister.h"
+
+namespace {
+
+constexpr int kOwners = 1000;
+constexpr int kRaces = 50;
+constexpr int kPeriods = 4;
+
+void FillRegister(CPactRegister& reg)
+{
+    const char* conditions[] = {"", "N/T", "A/B/C", "T"};
+    char owner[64];
+    char race[32];
+    for (int o = 0; o < kOwners; ++o) {
+        std::snprintf(owner, sizeof owner, "Game%04d/Race%04d", o / 4, o);
+        for (int r = 0; r < kRaces; ++r) {
+            std::snprintf(race, sizeof race, "Race%04d", r * 37 % 1000);
+            for (int p = 0; p < kPeriods; ++p)
+                reg.AddPact(owner, race, 10 + p * 30 + r, 30 + p * 30 + r, conditions[(o + r + p) % 4]);
+        }
+    }
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A folder with the generated pact file, made once per run and removed at exit.
+struct Fixture {
+    std::string folder;
+    std::string pactFile;
+    std::string bytes;
+    CPactRegister loaded;
+
+    Fixture()
+    {
+        char pattern[] = "/tmp/pactbench.XXXXXX";
+        if (!mkdtemp(pattern))
+            std::abort();
+        folder = pattern;
+        pactFile = folder + "/Allyledger.ini";
+        FillRegister(loaded);
+        loaded.Save(pactFile.c_str());
+        bytes = ReadAll(pactFile);
+    }
+    ~Fixture() { std::system(("rm -rf " + folder).c_str()); }
+    std::string Out(const char* name) const { return folder + "/" + name; }
+};
+
+Fixture& Data()
+{
+    static Fixture fixture;
+    return fixture;
+}
+
+void SetFileCounters(benchmark::State& state)
+{
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(Data().bytes.size()));
+    state.counters["lines"] = double(kOwners * (kRaces * kPeriods + 2));
+}
+
+void BM_PlainGetline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::ifstream in(Data().pactFile);
+        std::string line;
+        size_t lines = 0;
+        while (std::getline(in, line))
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    SetFileCounters(state);
+}
+BENCHMARK(BM_PlainGetline)->Unit(benchmark::kMillisecond);
+
+// Destroying a register frees a great many small blocks, which the allocator sorts out lazily,
+// at its next large allocation (the next file's bytes). That is the destruction's work, so a
+// large allocation makes it happen while the timing is paused.
+void SortOutFreedBlocks()
+{
+    void* large = std::malloc(64 * 1024);
+    benchmark::DoNotOptimize(large);
+    std::free(large);
+}
+
+void LoadRepeatedly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto reg = std::make_unique<CPactRegister>();
+        reg->Load(Data().pactFile.c_str());
+        benchmark::DoNotOptimize(reg.get());
+        state.PauseTiming();
+        reg.reset();
+        SortOutFreedBlocks();
+        state.ResumeTiming();
+    }
+    SetFileCounters(state);
+}
+
+// The allocator hands the freed register back to the system, so every load takes fresh pages
+// for its ~25 MB, as the one load at the plug-in's start does. Where page faults are dear (as
+// in a virtual machine), they are most of the time.
+void BM_Load(benchmark::State& state) { LoadRepeatedly(state); }
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+// The same with the freed memory kept by the process, so that only the reading, parsing and
+// building is timed.
+void BM_LoadWarmHeap(benchmark::State& state)
+{
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    LoadRepeatedly(state);
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    malloc_trim(0);
+}
+BENCHMARK(BM_LoadWarmHeap)->Unit(benchmark::kMillisecond);
+
+void BM_PlainOfstream(benchmark::State& state)
+{
+    const std::string path = Data().Out("plain.ini");
+    for (auto _ : state) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(Data().bytes.data(), std::streamsize(Data().bytes.size()));
+    }
+    SetFileCounters(state);
+}
+BENCHMARK(BM_PlainOfstream)->Unit(benchmark::kMillisecond);
+
+void BM_PlainOfstreamThenSync(benchmark::State& state)
+{
+    const std::string path = Data().Out("plain.ini");
+    for (auto _ : state) {
+        {
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out.write(Data().bytes.data(), std::streamsize(Data().bytes.size()));
+        }
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        ::fsync(fd);
+        ::close(fd);
+    }
+    SetFileCounters(state);
+}
+BENCHMARK(BM_PlainOfstreamThenSync)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& state)
+{
+    const std::string path = Data().Out("saved.ini");
+    for (auto _ : state)
+        Data().loaded.Save(path.c_str());
+    SetFileCounters(state);
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+class UnsyncedFileSystem : public allyledger::pacts::FileSystem {
+public:
+    int Sync(int) override { return 0; }
+};
+
+void BM_SaveWithoutSync(benchmark::State& state)
+{
+    const std::string path = Data().Out("saved.ini");
+    UnsyncedFileSystem fileSystem;
+    for (auto _ : state)
+        Data().loaded.Save(path.c_str(), fileSystem);
+    SetFileCounters(state);
+}
+BENCHMARK(BM_SaveWithoutSync)->Unit(benchmark::kMillisecond);
+
+// A race with the given number of periods, two turns apart so that none is adjacent, asked
+// about turns spread over the whole history.
+void BM_GetExpiry(benchmark::State& state)
+{
+    const DWORD periods = DWORD(state.range(0));
+    CPact pact;
+    for (DWORD k = 0; k < periods; ++k)
+        pact.Insert(3 * k + 1, 3 * k + 2, "N");
+    std::mt19937 random(7);
+    std::vector<DWORD> turns(4096);
+    for (DWORD& turn : turns)
+        turn = random() % (3 * periods + 3);
+    size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pact.GetExpiry(turns[next]));
+        next = (next + 1) & (turns.size() - 1);
+    }
+}
+BENCHMARK(BM_GetExpiry)->Arg(10)->Arg(100000);
+
+long PeakResidentKiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+double MillisecondsSince(const std::chrono::steady_clock::time_point& start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// One load in a fresh process, as the plug-in does it at start: the register's memory is new
+// to the process, so its page faults count. The same file read by getline is timed after it.
+int LoadPeak(const char* path)
+{
+    const long before = PeakResidentKiB();
+    auto start = std::chrono::steady_clock::now();
+    CPactRegister reg;
+    reg.Load(path);
+    const double loadMs = MillisecondsSince(start);
+    const long after = PeakResidentKiB();
+
+    start = std::chrono::steady_clock::now();
+    std::ifstream in(path);
+    std::string line;
+    size_t lines = 0;
+    while (std::getline(in, line))
+        ++lines;
+    const double getlineMs = MillisecondsSince(start);
+
+    std::printf("owners %d, lines %zu: load %.1f ms, getline %.1f ms; peak resident before load %ld KiB, "
+                "after %ld KiB, growth %ld KiB\n",
+                reg.GetOwners().GetCount(), lines, loadMs, getlineMs, before, after, after - before);
+    return 0;
+}
+
+int WriteFile(const char* path)
+{
+    CPactRegister reg;
+    FillRegister(reg);
+    reg.Save(path);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strncmp(argv[1], "--load-peak=", 12) == 0)
+        return LoadPeak(argv[1] + 12);
+    if (argc > 1 && std::strncmp(argv[1], "--write-file=", 13) == 0)
+        return WriteFile(argv[1] + 13);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
