@@ -1,11 +1,11 @@
 #include "GridCtrl.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "OleSession.h"
 #include "WindowDC.h"
 #include "platform/gdi/StockObjects.h"
-#include "platform/win/SystemMetrics.h"
 
 namespace grid {
 
@@ -17,6 +17,37 @@ struct ResourceFailure : std::runtime_error {
 } // namespace grid
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
+
+namespace {
+
+// Rows per wheel notch from the desktop settings: the text read as an unsigned number, so that
+// "-1" comes out as -1 (a page a notch); 3 when it cannot be read.
+int readWheelScrollLines()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return 3;
+    char text[128] = {};
+    DWORD size = sizeof(text);
+    DWORD type = 0;
+    const LONG result = RegQueryValueEx(key, "WheelScrollLines", nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return 3;
+    text[sizeof(text) - 1] = '\0';
+    return int(UINT(std::strtoul(text, nullptr, 10)));
+}
+
+// The message font of the non-client metrics.
+LOGFONT messageFont()
+{
+    NONCLIENTMETRICS metrics;
+    if (SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return metrics.lfMessageFont;
+    return platform::MessageFontDescription();
+}
+
+} // namespace
 
 CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols)
 {
@@ -32,8 +63,8 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols)
     m_shadeColour = grid::FollowedColour::Of(COLOR_BTNSHADOW);
     m_fixedTextColour = grid::FollowedColour::Of(COLOR_WINDOWTEXT);
     m_fixedBackColour = grid::FollowedColour::Of(COLOR_BTNFACE);
-    m_wheelScrollLines = int(platform::DesktopSettings::Instance().WheelScrollLines());
-    m_logFont = platform::MessageFontDescription();
+    m_wheelScrollLines = readWheelScrollLines();
+    m_logFont = messageFont();
     m_font.CreateFontIndirect(&m_logFont);
     SetRows(rows);
     SetColumns(cols);

@@ -216,3 +216,28 @@ TEST(ProjectionGrid, RunningOutOfMemoryLeavesAnEmptyTableThatIgnoresClicks)
     EXPECT_EQ(grid.CellText(2, 1), "");
     EXPECT_EQ(grid.CellPicture(2, 0), -1);
 }
+
+TEST(ProjectionGrid, FittedTurnColumnMakesRoomForThePicture)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "view", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr));
+    CProjectionGrid grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 600, 400), &parent, 100, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP));
+    seedExample(grid);
+    grid.BuildProjection();
+    IMAGEINFO info;
+    ASSERT_TRUE(grid.Pictures()->GetImageInfo(1, &info));
+    const int pictureWidth = info.rcImage.right - info.rcImage.left + 1;
+    CDC* dc = grid.GetDC();
+    const CSize withPicture = grid.CellExtent(1, 0, dc);
+    grid.SetCellPicture(1, 0, -1);
+    const CSize without = grid.CellExtent(1, 0, dc);
+    grid.ReleaseDC(dc);
+    EXPECT_EQ(withPicture.cx, without.cx + pictureWidth);
+    EXPECT_GE(grid.ColumnWidthOf(0), withPicture.cx);
+    EXPECT_GE(grid.RowHeightOf(1), withPicture.cy);
+
+    grid.ResizeColumn(6, 3);
+    grid.HeaderRowClicked(CCellRef(0, 0));
+    EXPECT_GT(grid.ColumnWidthOf(6), 3) << "a header click fits every column again";
+}
