@@ -35,7 +35,6 @@ std::optional<Generic> knownFace(const std::string& name)
         {"ms sans serif", Generic::Sans},
         {"ms shell dlg", Generic::Sans},
         {"ms shell dlg 2", Generic::Sans},
-        {"microsoft sans serif", Generic::Sans},
         {"tahoma", Generic::Sans},
         {"arial", Generic::Sans},
         {"helv", Generic::Sans},

@@ -14,6 +14,9 @@ namespace platform {
 
 namespace {
 
+// Lines longer than this are clipped before they are walked.
+constexpr int longLine = 4096;
+
 // On and off runs of the dashed pen styles, in pixels.
 bool patternOn(int style, int phase)
 {
@@ -120,6 +123,9 @@ int Raster::Line(CPoint from, CPoint to, uint32_t pixel, int width, int style, i
         }
         return phase + std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
     }
+    const int64_t steps = std::max(std::llabs(int64_t(to.x) - from.x), std::llabs(int64_t(to.y) - from.y));
+    if (steps > longLine && !ClipLong(from, to, thick, phase))
+        return int(phase + steps);
     const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
     const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
     int error = dx + dy;
@@ -135,6 +141,40 @@ int Raster::Line(CPoint from, CPoint to, uint32_t pixel, int width, int style, i
             error += dx, y += sy;
     }
     return phase;
+}
+
+bool Raster::ClipLong(CPoint& from, CPoint& to, int width, int& phase) const
+{
+    // Liang-Barsky against the clip grown by the pen, so that far-off ends cost no steps.
+    CRect area = m_clip;
+    area.InflateRect(width + 1, width + 1);
+    const double x0 = from.x, y0 = from.y, dx = double(to.x) - from.x, dy = double(to.y) - from.y;
+    double enter = 0, leave = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - area.left, area.right - x0, y0 - area.top, area.bottom - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter > leave)
+        return false;
+    const CPoint start(int(std::lround(x0 + enter * dx)), int(std::lround(y0 + enter * dy)));
+    const CPoint stop(int(std::lround(x0 + leave * dx)), int(std::lround(y0 + leave * dy)));
+    // Both new ends lie outside the clip unless they were the line's own; the dashes keep their
+    // phase over the part left out.
+    phase += std::max(std::abs(start.x - from.x), std::abs(start.y - from.y));
+    from = start;
+    if (leave < 1)
+        to = stop;
+    return true;
 }
 
 void Raster::DrawGlyph(int x, int baseline, const Glyph& glyph, uint32_t pixel)

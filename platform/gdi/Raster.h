@@ -30,6 +30,7 @@ public:
 
 private:
     void Dot(int x, int y, uint32_t pixel, int width);
+    bool ClipLong(CPoint& from, CPoint& to, int width, int& phase) const;
 
     Surface& m_surface;
     CRect m_clip;

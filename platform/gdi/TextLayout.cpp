@@ -88,7 +88,6 @@ void TextLayout::Wrap(int begin, int end)
         AddLine(begin, end);
         return;
     }
-    const bool ellipsis = m_format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
     auto skipSpaces = [&](int i) {
         while (i < end && m_chars[std::size_t(i)].ch == ' ')
             ++i;
@@ -117,17 +116,18 @@ void TextLayout::Wrap(int begin, int end)
         if (wordEnd > start) {
             AddLine(start, wordEnd);
             start = skipSpaces(wordEnd);
-        } else if (ellipsis) {
-            // A word wider than the line keeps a line of its own and is cut with the ellipsis.
+        } else if (m_format & DT_EDITCONTROL) {
+            // As an edit control shows it, a word wider than the line is broken where it is full.
+            AddLine(start, i);
+            start = i;
+        } else {
+            // Otherwise it keeps a line of its own, wider than the rectangle (or cut with the
+            // ellipsis).
             int stop = i;
             while (stop < end && m_chars[std::size_t(stop)].ch != ' ')
                 ++stop;
             AddLine(start, stop);
             start = skipSpaces(stop);
-        } else {
-            // Otherwise it is broken where the line is full.
-            AddLine(start, i);
-            start = i;
         }
     } while (start < end);
 }

@@ -115,6 +115,9 @@ const std::vector<PixelCase> pixelCases = {
          dc.FillSolidRect(1, 2, 1, 1, red);
      },
      {{0, 3, black}, {8, 3, black}, {9, 3, white}, {3, 6, red}, {5, 8, red}, {6, 8, white}, {3, 9, white}}},
+    {"a line from far outside shows its visible part", white,
+     [](CDC& dc) { dc.MoveTo(-1000000, -1000000), dc.LineTo(1000000, 1000000); },
+     {{0, 0, black}, {5, 5, black}, {11, 11, black}, {5, 6, white}, {6, 5, white}}},
     {"the window origin moves logical points", white,
      [](CDC& dc) {
          dc.SetWindowOrg(10, 10);

@@ -117,10 +117,15 @@ TEST(DrawText, WordBreaksAddLinesAndCalcRectCountsThem)
     const CRect wide = canvas.Calc(text, 1000, DT_WORDBREAK);
     EXPECT_EQ(wide.Height(), line);
     EXPECT_EQ(wide.Width(), canvas.Width(text));
-    // A word wider than the rectangle is broken rather than let out of it.
-    const CRect word = canvas.Calc("abcdefghijklmnopqrstuvwxyz", 40, DT_WORDBREAK);
-    EXPECT_LE(word.Width(), 40);
-    EXPECT_GE(word.Height(), 2 * line);
+    // A word wider than the rectangle keeps a line of its own and widens the rectangle, unless
+    // the text is laid out as an edit control does.
+    const char* longWord = "ab abcdefghijklmnopqrstuvwxyz cd";
+    const CRect word = canvas.Calc(longWord, 40, DT_WORDBREAK);
+    EXPECT_EQ(word.Width(), canvas.Width("abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(word.Height(), 3 * line);
+    const CRect edit = canvas.Calc(longWord, 40, DT_WORDBREAK | DT_EDITCONTROL);
+    EXPECT_LE(edit.Width(), 40);
+    EXPECT_GT(edit.Height(), 3 * line);
     // Line ends start new lines, unless the text is one line.
     EXPECT_EQ(canvas.Calc("a\r\nb\nc", 1000, 0).Height(), 3 * line);
     EXPECT_EQ(canvas.Calc("a\r\nb\nc", 1000, DT_SINGLELINE).Height(), line);
