@@ -28,6 +28,15 @@ const ButtonMessages& MessagesOf(MouseButton button)
     return table[int(button)];
 }
 
+// A window takes input when it and every window it sits in are enabled.
+BOOL TakesInput(HWND hwnd)
+{
+    for (const WindowRecord* r = FindWindowRecord(hwnd); r; r = FindWindowRecord(r->parent))
+        if (r->style & WS_DISABLED)
+            return FALSE;
+    return TRUE;
+}
+
 std::string PointText(POINT p) { return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")"; }
 
 UINT PointerMessage(const InputEvent& event, HWND target, BOOL client)
@@ -80,6 +89,13 @@ void RoutePointer(const InputEvent& event)
         target = WindowFromPoint(pt);
         if (!target) {
             EventLog::Instance().Add("pointer " + PointText(pt) + ": no window there");
+            return;
+        }
+        // A disabled window (one under a modal dialog, say) takes no pointer input.
+        if (!TakesInput(target)) {
+            if (event.kind != InputEvent::Kind::PointerMove)
+                EventLog::Instance().Add("pointer " + PointText(pt) + ": " + WindowTable::Describe(target) +
+                                         " is disabled, input ignored");
             return;
         }
         hit = int(SendMessage(target, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
