@@ -45,7 +45,14 @@ BOOL CGdiObject::DeleteObject()
 
 BOOL CGdiObject::CreateStockObject(int index)
 {
-    return Own(platform::GdiObjectData::SharedFromHandle(GetStockObject(index)));
+    // A stock object never gets an owner: the wrapper that FromHandle gives for it is always one
+    // of its own kind, whatever wrapper asked for it here.
+    std::shared_ptr<platform::GdiObjectData> data = platform::GdiObjectData::SharedFromHandle(GetStockObject(index));
+    if (m_hObject || !data)
+        return FALSE;
+    m_hObject = data->Handle();
+    m_data = std::move(data);
+    return TRUE;
 }
 
 int CGdiObject::GetObject(int count, LPVOID buffer) const

@@ -62,6 +62,13 @@ TEST(GdiObjects, StockObjectsDescribeThemselves)
     EXPECT_EQ(GetStockObject(99), nullptr);
     EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
     EXPECT_NE(CGdiObject::FromHandle(GetStockObject(WHITE_BRUSH)), nullptr);
+
+    // A plain wrapper of a stock font does not stand in for the font itself.
+    CGdiObject plain;
+    ASSERT_TRUE(plain.CreateStockObject(ANSI_VAR_FONT));
+    EXPECT_NE(CFont::FromHandle(plain.m_hObject), nullptr);
+    plain.DeleteObject();
+    EXPECT_NE(CGdiObject::FromHandle(GetStockObject(ANSI_VAR_FONT)), nullptr);
 }
 
 TEST(GdiObjects, FontDescriptionKeepsItsStoredLayout)
