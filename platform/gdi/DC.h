@@ -8,6 +8,7 @@
 // edges, blits) and DCText.cpp (metrics, text output, DrawText).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "../core/Object.h"
@@ -50,6 +51,17 @@ public:
     platform::Surface* GetSurface() const;
     BOOL IsPrinting() const { return m_bPrinting; }
     int GetDeviceCaps(int index) const;
+
+    // Printing on a printer context: each page starts white and, when ended, goes to the page
+    // sink (to be written out, for example). The calls fail with SP_ERROR on other contexts or
+    // out of order.
+    using PageSink = std::function<void(const platform::Surface& page)>;
+    void SetPageSink(PageSink sink);
+    int StartDoc(LPCTSTR documentName);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+    int AbortDoc();
 
     // Objects. The previous object is returned (a temporary wrapper when its own is gone).
     CPen* SelectObject(CPen* pen);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -59,6 +60,10 @@ struct DcState {
     // caller selects it back, even when nothing else holds that object (a memory context's first
     // bitmap, a font deleted while selected). The last one taken out of each kind is kept.
     std::shared_ptr<GdiObjectData> defaultBitmap;
+    // A printer context's document.
+    std::function<void(const Surface&)> pageSink;
+    bool inDocument = false;
+    bool inPage = false;
     std::shared_ptr<GdiObjectData> deselected[5];
 
     bool anisotropic() const { return now.mapMode == MM_ANISOTROPIC; }

@@ -272,4 +272,29 @@ TEST(Drawing, DeviceCapsTellScreenFromPrinter)
     EXPECT_EQ(printer.GetDeviceCaps(TECHNOLOGY), DT_RASPRINTER);
 }
 
+TEST(Printing, PagesStartWhiteAndGoToTheSinkWhenEnded)
+{
+    platform::Surface page(40, 50, 0x00123456);
+    CDC printer;
+    ASSERT_TRUE(printer.AttachPrinterSurface(&page, 300));
+    std::vector<platform::Surface> printed;
+    printer.SetPageSink([&](const platform::Surface& done) { printed.push_back(done); });
+    EXPECT_EQ(printer.StartPage(), SP_ERROR); // no document yet
+    ASSERT_GT(printer.StartDoc("Projection"), 0);
+    for (COLORREF ink : {red, black}) {
+        ASSERT_GT(printer.StartPage(), 0);
+        printer.FillSolidRect(0, 0, 10, 10, ink);
+        ASSERT_GT(printer.EndPage(), 0);
+    }
+    EXPECT_EQ(printer.EndPage(), SP_ERROR);
+    EXPECT_GT(printer.EndDoc(), 0);
+    ASSERT_EQ(printed.size(), 2u);
+    EXPECT_EQ(printed[0].Row(5)[5], platform::ToPixel(red));
+    EXPECT_EQ(printed[1].Row(5)[5], platform::ToPixel(black));
+    EXPECT_EQ(printed[1].Row(20)[20], 0x00FFFFFFu);
+
+    Canvas screen(4, 4);
+    EXPECT_EQ(screen.dc.StartDoc("Projection"), SP_ERROR);
+}
+
 } // namespace
