@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
-#include <cstring>
 
 #include "PactTexts.h"
 
@@ -27,11 +26,7 @@ size_t pactLineRoom(std::string_view race, std::string_view conditions, std::str
     return race.size() + 3 + 2 * kNumberRoom + conditions.size() + lineEnd.size();
 }
 
-char* copyText(char* to, std::string_view text)
-{
-    std::memcpy(to, text.data(), text.size());
-    return to + text.size();
-}
+char* copyText(char* to, std::string_view text) { return std::copy(text.begin(), text.end(), to); }
 
 char* writeSigned(char* to, DWORD value) { return std::to_chars(to, to + kNumberRoom, int32_t(value)).ptr; }
 

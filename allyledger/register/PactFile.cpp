@@ -22,6 +22,8 @@ using namespace allyledger::pacts;
 namespace {
 
 // The whole file with a terminating zero byte after it, or nothing when it cannot be read.
+// The file is read in one go before any line is taken in, so a read that fails half way
+// leaves the register as it was.
 class FileBytes {
 public:
     bool Read(const char* path)

@@ -199,25 +199,69 @@ void BM_SaveWithoutSync(benchmark::State& state)
 }
 BENCHMARK(BM_SaveWithoutSync)->Unit(benchmark::kMillisecond);
 
-// A race with the given number of periods, two turns apart so that none is adjacent, asked
-// about turns spread over the whole history.
-void BM_GetExpiry(benchmark::State& state)
+// A race with the given number of periods, with a turn between each two so that none is
+// adjacent. The turns asked about are spread over the whole history at random, the worst case
+// for the processor's caches and branch prediction; or they are one turn, as when the race
+// table asks about every race at the current turn.
+constexpr DWORD kTurnsPerPeriod = 3;
+
+void FillPact(CPact& pact, DWORD periods)
 {
-    const DWORD periods = DWORD(state.range(0));
-    CPact pact;
     for (DWORD k = 0; k < periods; ++k)
-        pact.Insert(3 * k + 1, 3 * k + 2, "N");
+        pact.Insert(kTurnsPerPeriod * k + 1, kTurnsPerPeriod * k + 2, "N");
+}
+
+std::vector<DWORD> RandomTurns(DWORD periods)
+{
     std::mt19937 random(7);
     std::vector<DWORD> turns(4096);
     for (DWORD& turn : turns)
-        turn = random() % (3 * periods + 3);
+        turn = random() % (kTurnsPerPeriod * periods + kTurnsPerPeriod);
+    return turns;
+}
+
+void BM_PactGetExpiryRandomTurns(benchmark::State& state)
+{
+    CPact pact;
+    FillPact(pact, DWORD(state.range(0)));
+    const std::vector<DWORD> turns = RandomTurns(DWORD(state.range(0)));
     size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(pact.GetExpiry(turns[next]));
         next = (next + 1) & (turns.size() - 1);
     }
 }
-BENCHMARK(BM_GetExpiry)->Arg(10)->Arg(100000);
+BENCHMARK(BM_PactGetExpiryRandomTurns)->Arg(10)->Arg(100000);
+
+void BM_PactGetExpiryOneTurn(benchmark::State& state)
+{
+    CPact pact;
+    FillPact(pact, DWORD(state.range(0)));
+    DWORD turn = kTurnsPerPeriod * DWORD(state.range(0)) / 2 + 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(turn);
+        benchmark::DoNotOptimize(pact.GetExpiry(turn));
+    }
+}
+BENCHMARK(BM_PactGetExpiryOneTurn)->Arg(10)->Arg(100000);
+
+// Through the register, as the plug-in asks: owner key and race looked up first, among the
+// 1,000 owners and 50 races of the generated file.
+void BM_RegisterGetExpiryRandomTurns(benchmark::State& state)
+{
+    CPactRegister reg;
+    FillRegister(reg);
+    const DWORD periods = DWORD(state.range(0));
+    for (DWORD k = 0; k < periods; ++k)
+        reg.AddPact("Game0100/Race0400", "Krell", int(kTurnsPerPeriod * k + 1), int(kTurnsPerPeriod * k + 2), "N");
+    const std::vector<DWORD> turns = RandomTurns(periods);
+    size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reg.GetExpiry("Game0100/Race0400", "Krell", int(turns[next])));
+        next = (next + 1) & (turns.size() - 1);
+    }
+}
+BENCHMARK(BM_RegisterGetExpiryRandomTurns)->Arg(10)->Arg(100000);
 
 long PeakResidentKiB()
 {
