@@ -9,6 +9,10 @@
 //    byte and split it at line feeds, so no name or conditions string holds anything that the
 //    file cannot carry back.
 // 3. From then on save and load are a fixed point: the register and the file bytes repeat.
+//
+// Run it on a copy of the seeds, since libFuzzer adds what it finds to the folder it is given:
+//   cp -r fuzz/register/corpus /tmp/pact-corpus
+//   build-fuzz/bin/fuzz_pact_file -dict=fuzz/register/pact.dict -max_total_time=600 /tmp/pact-corpus
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
