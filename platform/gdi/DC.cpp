@@ -206,7 +206,10 @@ platform::RealizedFont& CDC::CurrentFont() const
         font = platform::GdiObjectData::FromHandle(GetStockObject(SYSTEM_FONT));
     auto& data = static_cast<platform::FontData&>(*font);
     const LOGFONT& lf = data.logFont;
-    auto device = [](LONG logical, LONG scaled) { return logical == 0 ? 0 : (logical < 0 ? -1 : 1) * std::max<LONG>(1, scaled); };
+    // Device sizes keep the sign rule of the logical ones, and a size never scales down to nothing.
+    auto device = [](LONG logical, LONG scaled) {
+        return logical == 0 ? 0 : (logical < 0 ? -1 : 1) * std::max<LONG>(1, scaled);
+    };
     return data.Realize(device(lf.lfHeight, s.DeviceHeight(std::abs(lf.lfHeight))),
                         device(lf.lfWidth, s.DeviceWidth(std::abs(lf.lfWidth))));
 }

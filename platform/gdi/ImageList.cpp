@@ -56,7 +56,8 @@ BOOL CImageList::Create(int cx, int cy, UINT flags, int, int)
     strip->cy = cy;
     strip->flags = flags;
     const platform::Surface empty(1, cy, 0);
-    if (!strip->image.CreateFromSurface(empty) || !strip->mask.CreateFromSurface(platform::Surface(1, cy, maskTransparent)))
+    const platform::Surface clear(1, cy, maskTransparent);
+    if (!strip->image.CreateFromSurface(empty) || !strip->mask.CreateFromSurface(clear))
         return FALSE;
     m_strip = std::move(strip);
     m_hImageList = reinterpret_cast<HIMAGELIST>(m_strip.get());

@@ -40,7 +40,8 @@ inline std::vector<uint8_t> MakeBmp(const platform::Surface& picture, int bitCou
             else if (bitCount == 8)
                 row[x] = index;
             else
-                row[3 * x] = uint8_t(pixel), row[3 * x + 1] = uint8_t(pixel >> 8), row[3 * x + 2] = uint8_t(pixel >> 16);
+                for (int channel = 0; channel < 3; ++channel)
+                    row[3 * x + channel] = uint8_t(pixel >> (8 * channel));
         }
     }
     return bytes;

@@ -46,13 +46,17 @@ TEST(DrawText, PlacesTheInkAsTheFormatSays)
     auto near = [](int value, int low, int high) { return value >= low && value <= high; };
     const PlacementCase cases[] = {
         {"left", DT_LEFT | DT_SINGLELINE,
-         [&](const CRect& ink, const CRect& box, const TEXTMETRIC&) { EXPECT_TRUE(near(ink.left - box.left, 0, 2)); }},
+         [&](const CRect& ink, const CRect& box, const TEXTMETRIC&) {
+             EXPECT_TRUE(near(ink.left - box.left, 0, 2));
+         }},
         {"centre", DT_CENTER | DT_SINGLELINE,
          [&](const CRect& ink, const CRect& box, const TEXTMETRIC&) {
              EXPECT_LE(std::abs((ink.left + ink.right) - (box.left + box.right)), 4);
          }},
         {"right", DT_RIGHT | DT_SINGLELINE,
-         [&](const CRect& ink, const CRect& box, const TEXTMETRIC&) { EXPECT_TRUE(near(box.right - ink.right, 0, 2)); }},
+         [&](const CRect& ink, const CRect& box, const TEXTMETRIC&) {
+             EXPECT_TRUE(near(box.right - ink.right, 0, 2));
+         }},
         {"top", DT_TOP | DT_SINGLELINE,
          [&](const CRect& ink, const CRect& box, const TEXTMETRIC& tm) {
              EXPECT_TRUE(near(ink.top - box.top, 0, tm.tmInternalLeading + 2));
