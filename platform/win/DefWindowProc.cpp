@@ -67,7 +67,11 @@ BOOL DefaultActivation(WindowRecord& record, UINT message, WPARAM wParam, LPARAM
             SetFocus(hwnd);
         return TRUE;
     }
-    case WM_NCACTIVATE: record.frameNeeded = TRUE; result = TRUE; return TRUE;
+    case WM_NCACTIVATE:
+        record.captionActive = BOOL(wParam);
+        record.frameNeeded = TRUE;
+        result = TRUE;
+        return TRUE;
     case WM_MOUSEACTIVATE:
         result = parent ? SendMessage(parent, message, wParam, lParam) : 0;
         if (!result)

@@ -60,7 +60,7 @@ void PaintCaption(CDC& dc, const WindowRecord& record)
     CRect caption = CaptionRect(record);
     if (caption.IsRectEmpty())
         return;
-    const BOOL active = InputState::Instance().active == record.handle;
+    const BOOL active = record.parent ? record.captionActive : InputState::Instance().active == record.handle;
     dc.FillSolidRect(&caption, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
     LOGFONT description = MessageFontDescription();
     description.lfWeight = FW_BOLD;

@@ -52,6 +52,11 @@ PLATFORM_API BOOL IsZoomed(HWND hwnd);
 PLATFORM_API BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 PLATFORM_API BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 PLATFORM_API BOOL BringWindowToTop(HWND hwnd);
+// The show state (SW_SHOWNORMAL, SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED) and the normal rectangle;
+// setting them moves the window's normal rectangle (where a minimised or maximised window will
+// return) and then applies the show command.
+PLATFORM_API BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
+PLATFORM_API BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement);
 PLATFORM_API BOOL GetWindowRect(HWND hwnd, LPRECT rect);
 PLATFORM_API BOOL GetClientRect(HWND hwnd, LPRECT rect);
 PLATFORM_API BOOL ClientToScreen(HWND hwnd, LPPOINT point);

@@ -112,6 +112,18 @@ struct MINMAXINFO {
     POINT ptMaxTrackSize;
 };
 
+// Where a window is and how it is shown: its show command and the rectangle it has when it is
+// neither minimised nor maximised (in the parent's client area, or on the screen).
+struct WINDOWPLACEMENT {
+    UINT length = sizeof(WINDOWPLACEMENT);
+    UINT flags = 0;
+    UINT showCmd = 0;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
+typedef WINDOWPLACEMENT* LPWINDOWPLACEMENT;
+
 struct PAINTSTRUCT {
     HDC hdc = nullptr;
     BOOL fErase = FALSE;

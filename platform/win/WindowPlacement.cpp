@@ -321,3 +321,31 @@ HWND ChildWindowFromPoint(HWND parent, POINT clientPoint)
             return child;
     return parent;
 }
+
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement)
+{
+    const WindowRecord* record = FindWindowRecord(hwnd);
+    if (!record || !placement)
+        return FALSE;
+    const BOOL minimised = (record->style & WS_MINIMIZE) != 0, maximised = (record->style & WS_MAXIMIZE) != 0;
+    placement->flags = 0;
+    placement->showCmd = minimised ? SW_SHOWMINIMIZED : maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    placement->ptMinPosition = minimised ? record->rect.TopLeft() : CPoint(-1, -1);
+    placement->ptMaxPosition = maximised ? record->rect.TopLeft() : CPoint(-1, -1);
+    placement->rcNormalPosition = (minimised || maximised) ? record->normalRect : record->rect;
+    return TRUE;
+}
+
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement)
+{
+    WindowRecord* record = FindWindowRecord(hwnd);
+    if (!record || !placement)
+        return FALSE;
+    const CRect normal(placement->rcNormalPosition);
+    if (record->style & (WS_MINIMIZE | WS_MAXIMIZE))
+        record->normalRect = normal;
+    else
+        SetWindowPos(hwnd, nullptr, normal.left, normal.top, normal.Width(), normal.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd, int(placement->showCmd));
+    return TRUE;
+}

@@ -46,6 +46,9 @@ struct WindowRecord {
     BOOL eraseNeeded = FALSE;
     BOOL frameNeeded = TRUE;
     BOOL redrawOff = FALSE;
+    // The state the last WM_NCACTIVATE asked the caption to show; a child window (an MDI child
+    // frame) is drawn active by it, a top-level window by being the active window.
+    BOOL captionActive = FALSE;
     Surface surface;
 
     ScrollBarState bars[3]; // SB_HORZ, SB_VERT, and SB_CTL for a scroll-bar control
