@@ -132,6 +132,22 @@ TEST(Fonts, FaceNamesMapToTheirKindOfFace)
     }
 }
 
+TEST(Fonts, RealizedFontsAreSharedPerFaceSizeAndStyle)
+{
+    platform::FontEngine& engine = platform::FontEngine::Instance();
+    const LOGFONT plain = platform::MakeLogFont(-11, "Arial");
+    platform::RealizedFont& font = engine.Realize(plain, -11, 0);
+    EXPECT_EQ(&engine.Realize(plain, -11, 0), &font);
+    EXPECT_EQ(&font.GlyphOf('A'), &font.GlyphOf('A'));
+    EXPECT_NE(&engine.Realize(plain, -12, 0), &font);
+    LOGFONT bold = plain, italic = plain;
+    bold.lfWeight = FW_BOLD;
+    italic.lfItalic = 1;
+    EXPECT_NE(&engine.Realize(bold, -11, 0), &font);
+    EXPECT_NE(&engine.Realize(italic, -11, 0), &font);
+    EXPECT_NE(&engine.Realize(bold, -11, 0), &engine.Realize(italic, -11, 0));
+}
+
 TEST(Fonts, HeightSignSelectsCharacterOrCellHeight)
 {
     Canvas canvas(10, 10);
