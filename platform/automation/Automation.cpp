@@ -10,6 +10,7 @@
 #include "../win/Clipboard.h"
 #include "../win/EventLog.h"
 #include "../win/InputState.h"
+#include "../win/MessageBoxScript.h"
 #include "../win/MessageQueue.h"
 #include "../win/Pump.h"
 #include "../win/SystemMetrics.h"
@@ -21,15 +22,11 @@ namespace platform {
 
 Automation& Automation::Instance()
 {
-    static Automation automation;
+    static Automation& automation = *new Automation;
     return automation;
 }
 
-void Automation::Reset()
-{
-    ResetWindowSystem();
-    m_answers.clear();
-}
+void Automation::Reset() { ResetWindowSystem(); }
 
 void Automation::QueueEvent(InputEvent event) { MessageQueue::Instance().QueueInput(std::move(event)); }
 
@@ -275,39 +272,14 @@ int Automation::RunUntilIdle() { return platform::RunUntilIdle(); }
 
 std::size_t Automation::PendingInput() const { return MessageQueue::Instance().PendingInput(); }
 
-void Automation::QueueMessageBoxAnswer(int answer) { m_answers.push_back(answer); }
-
-static int CancelAnswerOf(UINT type)
-{
-    switch (type & MB_TYPEMASK) {
-    case MB_OK: return IDOK;
-    case MB_YESNO: return IDNO;
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    default: return IDCANCEL;
-    }
-}
-
-static const char* AnswerName(int answer)
-{
-    static const char* names[] = {"0", "IDOK", "IDCANCEL", "IDABORT", "IDRETRY", "IDIGNORE", "IDYES", "IDNO"};
-    return answer >= 0 && answer <= IDNO ? names[answer] : "?";
-}
+void Automation::QueueMessageBoxAnswer(int answer) { MessageBoxScript::Instance().Queue(answer); }
 
 int Automation::AnswerMessageBox(const char* text, const char* caption, UINT type)
 {
-    std::string line = std::string("message box '") + (caption ? caption : "") + "': " + (text ? text : "");
-    int answer = 0;
-    if (m_answers.empty()) {
-        answer = CancelAnswerOf(type);
-        line += " -> no answer queued, " + std::string(AnswerName(answer));
-    } else {
-        answer = m_answers.front();
-        m_answers.pop_front();
-        line += " -> " + std::string(AnswerName(answer));
-    }
-    EventLog::Instance().Add(std::move(line));
-    return answer;
+    return MessageBoxScript::Instance().Answer(text, caption, type);
 }
+
+std::size_t Automation::PendingMessageBoxAnswers() const { return MessageBoxScript::Instance().Pending(); }
 
 void Automation::SetSysColor(int index, COLORREF colour)
 {

@@ -11,7 +11,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <deque>
 #include <vector>
 
 #include "../gdi/Surface.h"
@@ -69,12 +68,12 @@ public:
     int RunUntilIdle();
     std::size_t PendingInput() const;
 
-    // Message boxes. The framework's message box asks AnswerMessageBox for its answer: the next
-    // queued one, or with none queued the box's cancel answer (IDCANCEL, or IDNO / IDOK where
-    // that is the way out). Every box is logged with its caption and text.
+    // Message boxes (::MessageBox, MessageBoxScript.h): each takes the next queued answer, or
+    // with none queued the box's way out (IDCANCEL, or IDNO / IDOK where that is the way out).
+    // Every box is logged with its caption and text.
     void QueueMessageBoxAnswer(int answer);
     int AnswerMessageBox(const char* text, const char* caption, UINT type);
-    std::size_t PendingMessageBoxAnswers() const { return m_answers.size(); }
+    std::size_t PendingMessageBoxAnswers() const;
 
     // Desktop settings; each change is told to every window as the desktop would tell it.
     void SetSysColor(int index, COLORREF colour);
@@ -102,8 +101,6 @@ public:
 private:
     void QueueEvent(InputEvent event);
     void QueuePointer(InputEvent::Kind kind, CPoint screen, MouseButton button, UINT modifiers, BOOL doubleClick = FALSE);
-
-    std::deque<int> m_answers;
 };
 
 } // namespace platform

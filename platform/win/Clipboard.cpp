@@ -10,7 +10,7 @@ namespace platform {
 
 Clipboard& Clipboard::Instance()
 {
-    static Clipboard clipboard;
+    static Clipboard& clipboard = *new Clipboard;
     return clipboard;
 }
 

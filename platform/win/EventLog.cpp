@@ -4,7 +4,7 @@ namespace platform {
 
 EventLog& EventLog::Instance()
 {
-    static EventLog log;
+    static EventLog& log = *new EventLog;
     return log;
 }
 

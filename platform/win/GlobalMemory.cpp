@@ -6,7 +6,7 @@ namespace platform {
 
 GlobalMemory& GlobalMemory::Instance()
 {
-    static GlobalMemory memory;
+    static GlobalMemory& memory = *new GlobalMemory;
     return memory;
 }
 

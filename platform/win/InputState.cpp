@@ -8,7 +8,7 @@ namespace platform {
 
 InputState& InputState::Instance()
 {
-    static InputState state;
+    static InputState& state = *new InputState;
     return state;
 }
 

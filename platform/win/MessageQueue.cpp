@@ -14,7 +14,7 @@ namespace platform {
 
 MessageQueue& MessageQueue::Instance()
 {
-    static MessageQueue queue;
+    static MessageQueue& queue = *new MessageQueue;
     return queue;
 }
 

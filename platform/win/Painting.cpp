@@ -17,14 +17,14 @@ namespace {
 // Contexts attached to window surfaces, so they can be cut loose when their window goes.
 std::multimap<HWND, CDC*>& OpenContexts()
 {
-    static std::multimap<HWND, CDC*> contexts;
+    static auto& contexts = *new std::multimap<HWND, CDC*>;
     return contexts;
 }
 
 // Contexts made by ::BeginPaint and ::GetDC, owned here until given back.
 std::map<HDC, std::unique_ptr<CDC>>& OwnedContexts()
 {
-    static std::map<HDC, std::unique_ptr<CDC>> contexts;
+    static auto& contexts = *new std::map<HDC, std::unique_ptr<CDC>>;
     return contexts;
 }
 

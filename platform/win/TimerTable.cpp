@@ -9,7 +9,7 @@ namespace platform {
 
 TimerTable& TimerTable::Instance()
 {
-    static TimerTable table;
+    static TimerTable& table = *new TimerTable;
     return table;
 }
 

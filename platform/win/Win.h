@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ClientDC.h"
+#include "MessageBoxScript.h"
 #include "PaintDC.h"
 #include "Pump.h"
 #include "ScrollBar.h"

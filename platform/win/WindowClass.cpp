@@ -8,7 +8,7 @@ namespace platform {
 
 WindowClassRegistry& WindowClassRegistry::Instance()
 {
-    static WindowClassRegistry registry;
+    static WindowClassRegistry& registry = *new WindowClassRegistry;
     return registry;
 }
 

@@ -4,6 +4,7 @@
 #include "Clipboard.h"
 #include "EventLog.h"
 #include "InputState.h"
+#include "MessageBoxScript.h"
 #include "MessageQueue.h"
 #include "SystemMetrics.h"
 #include "TimerTable.h"
@@ -27,6 +28,7 @@ void ResetWindowSystem()
     Clipboard::Instance().Reset();
     DesktopSettings::Instance().Reset();
     ResetSysColors();
+    MessageBoxScript::Instance().Reset();
     EventLog::Instance().Clear();
 }
 

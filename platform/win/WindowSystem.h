@@ -6,7 +6,8 @@
 namespace platform {
 
 // Destroys every window and puts the queue, focus, capture, clock, clipboard, desktop
-// settings, system colours and log back to their start. Registered classes stay.
+// settings, system colours, message-box answers and log back to their start. Registered
+// classes stay.
 PLATFORM_API void ResetWindowSystem();
 
 } // namespace platform

@@ -7,9 +7,11 @@
 
 namespace platform {
 
+// The window system's tables live until the process ends and are never destroyed, so window
+// objects that outlive main (globals of a plug-in, say) can still take their windows down.
 WindowTable& WindowTable::Instance()
 {
-    static WindowTable table;
+    static WindowTable& table = *new WindowTable;
     return table;
 }
 

@@ -30,7 +30,7 @@ LPCTSTR DefaultWindowClass()
 // Contexts handed out by GetDC and GetWindowDC, so ReleaseDC deletes only those.
 std::set<CDC*>& HandedOutContexts()
 {
-    static std::set<CDC*> contexts;
+    static auto& contexts = *new std::set<CDC*>;
     return contexts;
 }
 

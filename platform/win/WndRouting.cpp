@@ -14,14 +14,14 @@ namespace {
 
 std::vector<MSG>& MessageStack()
 {
-    static std::vector<MSG> stack;
+    static std::vector<MSG>& stack = *new std::vector<MSG>;
     return stack;
 }
 
 // Objects made by FromHandle for windows that have none of their own.
 std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporaries()
 {
-    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    static auto& map = *new std::unordered_map<HWND, std::unique_ptr<CWnd>>;
     return map;
 }
 

@@ -136,7 +136,7 @@ TEST_F(AutomationTest, ControlActionsFindTheirControlWhenReached)
 TEST_F(AutomationTest, MessageBoxesTakeQueuedAnswersAndOtherwiseTheWayOut)
 {
     auto_.QueueMessageBoxAnswer(IDYES);
-    EXPECT_EQ(auto_.AnswerMessageBox("Break the treaty?", "Allyledger", MB_YESNO), IDYES);
+    EXPECT_EQ(::MessageBox(nullptr, "Break the treaty?", "Allyledger", MB_YESNO | MB_ICONQUESTION), IDYES);
     struct Case {
         UINT type;
         int answer;
