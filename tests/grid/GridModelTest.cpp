@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "grid/GridCtrl.h"
+#include "platform/win/SystemMetrics.h"
 
 namespace {
 
@@ -70,13 +72,11 @@ TEST(GridModel, StartsWithItsDocumentedProperties)
     EXPECT_TRUE(grid.CellTipsOn());
     EXPECT_EQ(grid.CellMargin(), 0);
     EXPECT_EQ(grid.FocusCell(), CCellRef(-1, -1));
-    const CGridCellData* cell = nullptr;
     GridItem item;
     item.row = 1;
     item.col = 1;
     item.mask = CELLMASK_PICTURE | CELLMASK_BACK | CELLMASK_FORE | CELLMASK_STATE | CELLMASK_FONT;
     ASSERT_TRUE(grid.FetchCell(&item));
-    (void)cell;
     EXPECT_EQ(item.image, -1);
     EXPECT_EQ(item.back, CLR_DEFAULT);
     EXPECT_EQ(item.fore, CLR_DEFAULT);
@@ -309,4 +309,19 @@ TEST(GridModel, SelectBlockAndClearSelection)
     grid.SetSelectingOn(FALSE);
     grid.SelectEverything();
     EXPECT_EQ(grid.SelectedCount(), 0);
+}
+
+TEST(GridModel, WheelLinesComeFromTheDesktopSettingsAtConstruction)
+{
+    struct Case {
+        std::optional<std::string> stored;
+        int lines;
+    } cases[] = {{std::nullopt, 3}, {"-1", -1}, {"4294967295", -1}, {"5", 5}, {"7 rows", 7}};
+    for (const auto& c : cases) {
+        platform::DesktopSettings::Instance().SetWheelScrollLinesText(c.stored);
+        CGridCtrl grid;
+        platform::DesktopSettings::Instance().SetWheelScrollLinesText("1");
+        EXPECT_EQ(grid.WheelScrollLines(), c.lines) << c.stored.value_or("(none)");
+    }
+    platform::DesktopSettings::Instance().Reset();
 }
