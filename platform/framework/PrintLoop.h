@@ -11,7 +11,7 @@ class CView;
 namespace platform {
 
 // No real document has this many pages; a view that never stops printing is stopped here.
-inline constexpr UINT kMaxPagesPerJob = 1000;
+inline constexpr UINT kMaxPagesPerJob = 250;
 
 PLATFORM_API PrintJob PrintView(CView& view, PrintMode mode);
 
