@@ -162,6 +162,10 @@ public:
     void EnableScrollBarCtrl(int bar, BOOL enable = TRUE);
     BOOL EnableScrollBar(int bar, UINT arrows = ESB_ENABLE_BOTH);
 
+    // A message box over this window's top-level window; a null caption is the application's
+    // name. The framework layer, which draws message boxes, defines it.
+    int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
+
 protected:
     // Runs the default processing of the message being handled now.
     LRESULT Default();
