@@ -135,6 +135,13 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd*, CWnd*)
 
 BOOL CMDIChildWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (message == WM_CHILDACTIVATE) {
+        // Brought forward (BringWindowToTop, SetWindowPos): the frame becomes the active child.
+        if (platform::MdiClient* client = Client(); client && client->ActiveChild() != m_hWnd && IsWindowVisible())
+            MDIActivate();
+        *result = 0;
+        return TRUE;
+    }
     if (message != WM_MDIACTIVATE)
         return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
     HWND deactivated = reinterpret_cast<HWND>(wParam), activated = reinterpret_cast<HWND>(lParam);

@@ -191,6 +191,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     else if (!(flags & (SWP_NOACTIVATE | SWP_NOZORDER)) && IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_OWNER) &&
              !(GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD))
         Activate(hwnd, WA_ACTIVE);
+    // A child window moved or brought forward without SWP_NOACTIVATE is told so; an MDI child
+    // becomes the active child then.
+    if (!(flags & SWP_NOACTIVATE) && IsWindow(hwnd) && (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD))
+        SendMessage(hwnd, WM_CHILDACTIVATE, 0, 0);
     return TRUE;
 }
 

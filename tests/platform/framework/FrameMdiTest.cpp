@@ -187,6 +187,11 @@ TEST_F(FrameTest, SwitchingChildrenDeactivatesTheOldViewAndActivatesTheNew)
     };
     EXPECT_EQ(Journal(), byClick);
     EXPECT_EQ(mainFrame->MDIGetActive(), FrameOf(b));
+
+    // Brought to the front, a child becomes the active one.
+    FrameOf(a)->BringWindowToTop();
+    EXPECT_EQ(mainFrame->MDIGetActive(), FrameOf(a));
+    EXPECT_EQ(::GetWindow(mainFrame->m_hWndMDIClient, GW_CHILD), FrameOf(a)->m_hWnd);
 }
 
 TEST_F(FrameTest, HidingOrClosingTheActiveChildActivatesTheNextShownOne)
