@@ -5,7 +5,12 @@
 #include <cerrno>
 #include <vector>
 
+#include "WarnDoc.h"
+#include "WarnView.h"
 #include "platform/core/Convert.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/ModuleState.h"
+#include "platform/framework/MultiDocTemplate.h"
 
 namespace {
 
@@ -31,6 +36,8 @@ constexpr const char* kRegistration[][2] = {
 
 CAllyledgerApp* s_instance = nullptr;
 
+constexpr UINT kWarnResourceId = 8003;
+
 // The process's current directory, however long it is.
 CString currentDirectory()
 {
@@ -51,6 +58,8 @@ CAllyledgerApp::CAllyledgerApp() : CPluginApp(kLinkPolicy) { s_instance = this; 
 
 CAllyledgerApp::~CAllyledgerApp()
 {
+    // The warnings windows read the settings while they close, so they go while those exist.
+    CloseAllDocuments(TRUE);
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -59,6 +68,9 @@ CAllyledgerApp& CAllyledgerApp::Instance() { return *s_instance; }
 
 void CAllyledgerApp::OnInitialize(CMapStringToString& map)
 {
+    WarnTemplate = new CMultiDocTemplate(kWarnResourceId, RUNTIME_CLASS(CWarnDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                         RUNTIME_CLASS(CWarnView), "\nAllyledger\nAllyledger");
+    AddDocTemplate(WarnTemplate);
     CPluginApp::OnInitialize(map);
     IniPath = currentDirectory() + "/PLUGINS/Allyledger.ini";
     Register.Load(IniPath);
@@ -150,6 +162,7 @@ void CAllyledgerApp::OnTableProcessor(CMapStringToString& map, CStringArray& row
 
 void CAllyledgerApp::OnReportLoaded(CMapStringToString& map)
 {
+    platform::HostModuleScope hostContext;
     CString turn;
     if (!TakeGameAndRace(map) || !lookup(map, "Turn", turn))
         return;
@@ -220,6 +233,7 @@ int CAllyledgerApp::ListCurrentTurn()
 
 void CAllyledgerApp::OnGamesListModified(CMapStringToString& map)
 {
+    platform::HostModuleScope hostContext;
     CString count;
     if (!lookup(map, "Count", count))
         return;
@@ -245,10 +259,19 @@ void CAllyledgerApp::OnGamesListModified(CMapStringToString& map)
 
 void CAllyledgerApp::OnActivate(CMapStringToString& map)
 {
-    if (!TakeGameAndRace(map))
+    if (!TakeGameAndRace(map) || !WarnTemplate)
         return;
+    for (POSITION pos = WarnTemplate->GetFirstDocPosition(); pos;)
+        WarnTemplate->GetNextDoc(pos)->UpdateAllViews(nullptr, CWarnView::HintVisibility);
 }
 
 void CAllyledgerApp::CreateConfig(CMapStringToString&) {}
 
-void CAllyledgerApp::OpenWarnings() {}
+void CAllyledgerApp::OpenWarnings()
+{
+    if (!WarnTemplate)
+        return;
+    // The window belongs in the host's main frame, whoever asked for it.
+    platform::HostModuleScope hostContext;
+    WarnTemplate->OpenDocumentFile(nullptr);
+}

@@ -7,6 +7,8 @@
 #include "allyledger/register/PactRegister.h"
 #include "hostlink/PluginApp.h"
 
+class CMultiDocTemplate;
+
 class CAllyledgerApp : public CPluginApp {
 public:
     CAllyledgerApp();
@@ -45,6 +47,8 @@ public:
     // Owner keys the games list has already been handled for since the plug-in was loaded.
     CStringList SeenOwners;
 
+    // The template of the warnings windows; it keeps the list of open ones.
+    CMultiDocTemplate* WarnTemplate = nullptr;
     // Options of the next warnings window to open.
     bool WarnShowAll = false;
     bool WarnShowConditions = false;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "allyledger/plugin/AllyledgerApp.h"
+#include "platform/framework/ModuleState.h"
 #include "tests/support/FakeHost.h"
 
 class PluginFixture : public ::testing::Test {
@@ -19,6 +20,13 @@ protected:
         std::filesystem::create_directories(folder / "PLUGINS");
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder);
+        MakeApp();
+    }
+    // A new application object in the plug-in's own module, as its library has it.
+    void MakeApp()
+    {
+        app.reset();
+        AFX_MANAGE_STATE(&pluginState);
         app = std::make_unique<CAllyledgerApp>();
     }
     void TearDown() override
@@ -41,6 +49,7 @@ protected:
         return map;
     }
 
+    AFX_MODULE_STATE pluginState{"Allyledger"};
     testing_support::FakeHost host;
     std::unique_ptr<CAllyledgerApp> app;
     std::filesystem::path folder, previous;

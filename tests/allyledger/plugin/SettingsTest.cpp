@@ -34,7 +34,7 @@ TEST_F(SettingsTest, ColumnChoicesGiveTableCells)
     } cases[] = {{0, 0, 8, 17}, {1, 1, 17, 18}, {2, 2, 18, 19}, {3, 0, 19, 17}};
     for (const auto& c : cases) {
         host.settings = {{"Allyledger\\ColNum", std::to_string(c.colNum)}, {"Allyledger\\InfNum", std::to_string(c.infNum)}};
-        app = std::make_unique<CAllyledgerApp>();
+        MakeApp();
         Initialize();
         EXPECT_EQ(app->Settings.StatusColumn, c.status) << c.colNum;
         EXPECT_EQ(app->Settings.InfoColumn, c.info) << c.infNum;
