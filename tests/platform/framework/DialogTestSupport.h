@@ -17,10 +17,12 @@
 namespace dialogtest {
 
 class DialogFixture : public ::testing::Test {
+public:
+    platform::Automation& driver = platform::Automation::Instance();
+
 protected:
     void SetUp() override { platform::Automation::Instance().Reset(); }
     void TearDown() override { platform::Automation::Instance().Reset(); }
-    platform::Automation& driver = platform::Automation::Instance();
 };
 
 // A top-level window that keeps the notifications of its children: "id code" for WM_COMMAND,
@@ -34,6 +36,7 @@ public:
     }
     std::vector<std::pair<int, UINT>> commands;
     std::vector<NMTREEVIEW> treeNotifications;
+    std::vector<std::pair<UINT, UINT>> scrolls; // code, position
     int Count(int id, UINT code) const
     {
         int n = 0;
@@ -43,6 +46,7 @@ public:
     }
 
 protected:
+    void OnVScroll(UINT code, UINT pos, CScrollBar*) override { scrolls.emplace_back(code, pos); }
     BOOL OnCommand(WPARAM wParam, LPARAM) override
     {
         commands.emplace_back(LOWORD(wParam), HIWORD(wParam));
