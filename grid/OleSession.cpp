@@ -1,5 +1,7 @@
 #include "OleSession.h"
 
+#include "platform/framework/MessageBox.h"
+
 namespace grid {
 
 namespace {
@@ -17,8 +19,7 @@ bool OleStart()
     return true;
 }
 
-// The message box comes with the framework's message boxes; initialising cannot fail before then.
-void ReportOleFailure() {}
+void ReportOleFailure() { AfxMessageBox(kOleFailedText, MB_OK); }
 
 void OleStop()
 {

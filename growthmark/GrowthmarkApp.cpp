@@ -1,7 +1,7 @@
 #include "GrowthmarkApp.h"
 
+#include "FrameworkDesktop.h"
 #include "GrowthmarkTexts.h"
-#include "PendingDesktop.h"
 #include "TurnCountSetting.h"
 #include "platform/core/Convert.h"
 
@@ -19,7 +19,7 @@ constexpr hostlink::HostLinkPolicy kLinkPolicy{
 
 CGrowthmarkApp theApp;
 
-CGrowthmarkApp::CGrowthmarkApp() : CPluginApp(kLinkPolicy), m_desktop(growthmark::MakePendingDesktop()) {}
+CGrowthmarkApp::CGrowthmarkApp() : CPluginApp(kLinkPolicy), m_desktop(growthmark::MakeFrameworkDesktop()) {}
 
 CGrowthmarkApp::~CGrowthmarkApp() = default;
 

@@ -1,6 +1,8 @@
 #include "ProjectionGrid.h"
 
+#include "GrowthmarkTexts.h"
 #include "ProjectionTable.h"
+#include "platform/framework/MessageBox.h"
 #include "platform/core/Convert.h"
 #include "resources/growthmark/GrowthmarkResources.h"
 
@@ -13,7 +15,10 @@ constexpr COLORREF kTransparent = RGB(255, 255, 255);
 
 } // namespace
 
-CProjectionGrid::CProjectionGrid() = default;
+CProjectionGrid::CProjectionGrid()
+{
+    ReportOutOfMemory = [] { AfxMessageBox(kOutOfMemoryText, MB_OK | MB_ICONEXCLAMATION); };
+}
 
 // The grid may still repaint while it goes, so it lets go of the pictures before they go.
 CProjectionGrid::~CProjectionGrid() { AttachPictures(nullptr); }

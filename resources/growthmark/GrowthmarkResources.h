@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <optional>
 
+#include "SettingsDialogTemplate.h"
+#include "platform/win/WinTypes.h"
+
 namespace growthmark::resources {
 
 inline constexpr unsigned kProjectionDocument = 130;
@@ -17,5 +20,9 @@ struct Bytes {
 
 // The .bmp bytes of a bitmap resource; nullopt for an id the plug-in does not carry.
 std::optional<Bytes> FindBitmap(unsigned id);
+
+// The plug-in's resource table, with the settings page in the given language; the handle makes
+// it the source of resources (AfxSetResourceHandle, platform::ResourceScope).
+HINSTANCE ResourceHandle(DialogLanguage language);
 
 } // namespace growthmark::resources

@@ -26,16 +26,20 @@ TEST(GrowthmarkResources, ProductionPicturesAreA32By16SixteenColourBitmap)
 
 TEST(GrowthmarkResources, SettingsTemplatesShareTheirLayout)
 {
-    const DialogTemplate& en = SettingsDialogTemplate(DialogLanguage::English);
-    const DialogTemplate& ru = SettingsDialogTemplate(DialogLanguage::Russian);
-    ASSERT_EQ(en.controls.size(), ru.controls.size());
-    for (std::size_t i = 0; i < en.controls.size(); ++i) {
-        EXPECT_EQ(en.controls[i].id, ru.controls[i].id);
-        EXPECT_EQ(en.controls[i].x, ru.controls[i].x);
-        EXPECT_EQ(en.controls[i].cy, ru.controls[i].cy);
+    const platform::DialogTemplate en = SettingsDialogTemplate(DialogLanguage::English);
+    const platform::DialogTemplate ru = SettingsDialogTemplate(DialogLanguage::Russian);
+    EXPECT_EQ(en.cx, 250);
+    EXPECT_EQ(en.cy, 170);
+    EXPECT_EQ(en.fontName, "MS Sans Serif");
+    ASSERT_EQ(en.items.size(), ru.items.size());
+    for (std::size_t i = 0; i < en.items.size(); ++i) {
+        EXPECT_EQ(en.items[i].id, ru.items[i].id);
+        EXPECT_EQ(en.items[i].x, ru.items[i].x);
+        EXPECT_EQ(en.items[i].cy, ru.items[i].cy);
+        EXPECT_EQ(en.items[i].style, ru.items[i].style);
     }
-    EXPECT_STREQ(en.controls[0].text, "How many turn calculate:");
-    EXPECT_EQ(static_cast<unsigned char>(ru.controls[0].text[0]), 0xD1) << "Russian text in code page 1251";
-    EXPECT_EQ(en.controls[1].id, kTurnCountEdit);
-    EXPECT_EQ(en.controls[2].id, kTurnCountSpin);
+    EXPECT_EQ(en.items[0].text, "How many turn calculate:");
+    EXPECT_EQ(static_cast<unsigned char>(ru.items[0].text[0]), 0xD1) << "Russian text in code page 1251";
+    EXPECT_EQ(en.items[1].id, kTurnCountEdit);
+    EXPECT_EQ(en.items[2].id, kTurnCountSpin);
 }
