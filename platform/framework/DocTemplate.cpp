@@ -5,6 +5,7 @@
 #include "CreateContext.h"
 #include "Document.h"
 #include "FrameWnd.h"
+#include "ResourceTable.h"
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
@@ -13,6 +14,8 @@ CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, con
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass),
       m_strDocStrings(lpszDocStrings ? lpszDocStrings : "")
 {
+    if (!lpszDocStrings)
+        m_strDocStrings = platform::LoadResourceString(nIDResource).value_or(CString());
 }
 
 CDocTemplate::~CDocTemplate() = default;

@@ -4,7 +4,9 @@
 //
 // The document string has the classic fields separated by '\n': window title, document name,
 // File New name, filter name, filter extension, file type id, file type name. The library that
-// registers a template gives it; "\nAllyledger\nAllyledger" names documents "Allyledger1", ...
+// registers a template gives it, or it is the string resource of the template's id in the
+// resources current when the template is made; "\nAllyledger\nAllyledger" names documents
+// "Allyledger1", "Allyledger2", ...
 #pragma once
 
 #include "../core/String.h"

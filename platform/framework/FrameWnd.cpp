@@ -3,6 +3,7 @@
 
 #include "Document.h"
 #include "FrameworkClasses.h"
+#include "ResourceTable.h"
 #include "View.h"
 #include "WinApp.h"
 
@@ -39,9 +40,15 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
                     pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr, pContext);
 }
 
-BOOL CFrameWnd::LoadFrame(UINT, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     CString title = m_strTitle;
+    // The title is the first field of the frame's string resource, else the application's name.
+    if (title.IsEmpty())
+        if (std::optional<CString> text = platform::LoadResourceString(nIDResource)) {
+            const int end = text->Find('\n');
+            title = end < 0 ? *text : text->Left(end);
+        }
     if (title.IsEmpty())
         if (CWinApp* app = AfxGetApp(); app && app->m_pszAppName)
             title = app->m_pszAppName;

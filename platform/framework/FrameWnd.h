@@ -25,8 +25,8 @@ public:
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
                 DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
-    // Creates the frame for a template: its title is m_strTitle (the application's name when
-    // empty).
+    // Creates the frame for a template. Its title is m_strTitle; when that is empty, the first
+    // field of the string resource nIDResource, else the application's name.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
 

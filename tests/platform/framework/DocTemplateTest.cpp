@@ -2,6 +2,7 @@
 
 #include "DocViewFixture.h"
 #include "platform/framework/FrameworkIds.h"
+#include "platform/framework/ResourceTable.h"
 
 using namespace docview;
 
@@ -165,4 +166,27 @@ TEST_F(DocViewTest, FileNewOpensFromTheFirstTemplateAndClosingTheAppClosesItsDoc
     app->CloseAllDocuments(FALSE);
     EXPECT_EQ(DocumentCount(), 0);
     EXPECT_EQ(::GetWindow(mainFrame->m_hWndMDIClient, GW_CHILD), nullptr);
+}
+
+TEST_F(DocViewTest, WithoutAGivenStringTheTemplateAndFrameTakeTheirStringResources)
+{
+    platform::ResourceTable resources("docview");
+    resources.AddString(77, "Window\nFromResources\nFromResources");
+    platform::ResourceScope scope(resources.Handle());
+
+    auto* fromResources = new CMultiDocTemplate(77, RUNTIME_CLASS(CDvDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                                RUNTIME_CLASS(CDvView));
+    app->AddDocTemplate(fromResources);
+    CString field;
+    ASSERT_TRUE(fromResources->GetDocString(field, CDocTemplate::docName));
+    EXPECT_EQ(field, "FromResources");
+    EXPECT_FALSE(fromResources->GetDocString(field, CDocTemplate::filterExt));
+    CDocument* doc = fromResources->OpenDocumentFile(nullptr);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle(), "FromResources1");
+
+    auto* frame = new CMDIFrameWnd;
+    ASSERT_TRUE(frame->LoadFrame(77));
+    EXPECT_EQ(Caption(frame), "Window");
+    frame->DestroyWindow();
 }
