@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <ostream>
 
+#include "platform/automation/Automation.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/WinApp.h"
+
 namespace fs = std::filesystem;
 
 namespace refhost {
@@ -27,6 +31,8 @@ Host::Host(std::ostream& out, std::ostream& err) : m_out(out), m_err(err)
 Host::~Host()
 {
     Stop();
+    if (m_mainFrame && ::IsWindow(m_mainFrame->GetSafeHwnd()))
+        m_mainFrame->DestroyWindow();
     m_plugins.clear();
     if (s_current == this)
         s_current = nullptr;
@@ -46,6 +52,7 @@ std::optional<std::string> Host::Start(const Options& options)
     m_settings = std::make_unique<SettingsStore>(kSettingsFile);
     if (auto problem = m_settings->Load())
         return problem;
+    CreateMainFrame();
     const std::string folder = options.pluginFolder.empty() ? "PLUGINS" : options.pluginFolder;
     if (!fs::is_directory(folder, error))
         return "plug-in folder '" + folder + "' does not exist";
@@ -71,16 +78,28 @@ void Host::LoadPlugins(const std::string& folder)
     }
 }
 
+void Host::CreateMainFrame()
+{
+    m_mainFrame = new CMDIFrameWnd;
+    m_mainFrame->Create(nullptr, "refhost");
+    if (CWinApp* app = AfxGetApp())
+        app->m_pMainWnd = m_mainFrame;
+    m_mainFrame->ShowWindow(SW_SHOW);
+    Idle();
+}
+
+void Host::Idle() { platform::Automation::Instance().RunUntilIdle(); }
+
 void Host::InitializePlugin(Plugin& plugin)
 {
     const auto& entry = plugin.Entry();
     if (entry.OnLoad)
         entry.OnLoad();
     CMapStringToString map;
-    map["MainFrame"] = "0";
+    map["MainFrame"] = std::to_string(reinterpret_cast<intptr_t>(m_mainFrame->GetSafeHwnd())).c_str();
     map["DataManager"] = std::to_string(reinterpret_cast<intptr_t>(&Host::Callback)).c_str();
     map["EventMask"] = "65535";
-    map["MainFramePtr"] = "0";
+    map["MainFramePtr"] = std::to_string(reinterpret_cast<intptr_t>(m_mainFrame)).c_str();
     entry.OnInitialize(map);
     for (const char* key : kInitKeys)
         map.RemoveKey(key);
@@ -95,6 +114,7 @@ void Host::Stop()
     for (auto& plugin : m_plugins)
         if (plugin->Entry().OnClose)
             plugin->Entry().OnClose();
+    Idle();
     if (auto problem = m_settings->Save())
         m_err << "refhost: " << *problem << '\n';
 }

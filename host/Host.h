@@ -21,6 +21,12 @@ struct Options {
     std::string pluginFolder;  // empty: PLUGINS under the home folder
 };
 
+}  // namespace refhost
+
+class CMDIFrameWnd;
+
+namespace refhost {
+
 class Host {
 public:
     using HostFunction = std::function<void(CMapStringToString&)>;
@@ -42,6 +48,10 @@ public:
 
     SettingsStore& Settings() { return *m_settings; }
     World& GetWorld() { return m_world; }
+    // The host's main window, in which the plug-ins open their windows.
+    CMDIFrameWnd* MainFrame() { return m_mainFrame; }
+    // Lets every queued message and input be handled (windows paint, posted closes happen).
+    void Idle();
     std::vector<std::unique_ptr<Plugin>>& Plugins() { return m_plugins; }
     Plugin* FindPlugin(const std::string& name);
     std::ostream& Out() { return m_out; }
@@ -56,11 +66,13 @@ private:
     void InitializePlugin(Plugin& plugin);
     void ServeRegistry();
     void ServeGames();
+    void CreateMainFrame();
 
     std::ostream& m_out;
     std::ostream& m_err;
     std::unique_ptr<SettingsStore> m_settings;
     World m_world;
+    CMDIFrameWnd* m_mainFrame = nullptr;
     std::vector<std::unique_ptr<Plugin>> m_plugins;
     std::map<std::string, HostFunction> m_functions;
     bool m_stopped = false;

@@ -78,7 +78,9 @@ int Session::Run(std::istream& in, const std::string& source, bool interactive)
             m_host.Out() << "refhost> " << std::flush;
         if (!std::getline(in, line))
             break;
-        if (auto problem = Execute(line)) {
+        auto problem = Execute(line);
+        m_host.Idle();
+        if (problem) {
             m_host.Err() << "refhost: " << source << ':' << number << ": " << *problem << '\n';
             if (!interactive)
                 return 1;

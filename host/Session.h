@@ -55,5 +55,6 @@ private:
 void AddCoreCommands(Session& session);
 void AddGameCommands(Session& session);
 void AddPluginCommands(Session& session);
+void AddWindowCommands(Session& session);
 
 } // namespace refhost

@@ -13,8 +13,12 @@
 
 #include "Host.h"
 #include "Session.h"
+#include "platform/framework/WinApp.h"
 
 namespace {
+
+// The host's application object: the plug-ins' windows open in its main frame.
+CWinApp hostApplication("refhost");
 
 int usage()
 {
@@ -64,6 +68,7 @@ int main(int argc, char** argv)
     refhost::AddCoreCommands(session);
     refhost::AddGameCommands(session);
     refhost::AddPluginCommands(session);
+    refhost::AddWindowCommands(session);
     const int status = script.empty() ? session.Run(std::cin, "stdin", isatty(STDIN_FILENO))
                                       : session.Run(file, scriptShown, false);
     host.Stop();

@@ -87,6 +87,9 @@ public:
 
     // Pictures: a window with its children, or the screen; PNG files through the graphics layer.
     static Surface Capture(HWND hwnd);
+    // The texts the windows inside hwnd draw when painted anew, window by window in z-order,
+    // each window's from top to bottom and left to right.
+    static std::vector<std::string> DrawnText(HWND hwnd);
     static BOOL Screenshot(HWND hwnd, const std::string& path);
     static BOOL ScreenshotScreen(const std::string& path);
 

@@ -1,7 +1,11 @@
 // The driver's looking side: finding windows, pictures, the log and the clipboard.
 #include "Automation.h"
 
+#include <algorithm>
+#include <map>
+
 #include "../gdi/Png.h"
+#include "../gdi/TextRecorder.h"
 #include "../win/Clipboard.h"
 #include "../win/Compose.h"
 #include "../win/EventLog.h"
@@ -44,6 +48,35 @@ HWND Automation::FindByTitle(const char* title, HWND within)
 }
 
 Surface Automation::Capture(HWND hwnd) { return ComposeWindow(hwnd); }
+
+std::vector<std::string> Automation::DrawnText(HWND hwnd)
+{
+    if (!IsWindow(hwnd))
+        return {};
+    TextRecorder recorder;
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    ComposeWindow(hwnd);
+    // The windows inside hwnd, in z-order, by the surface they paint into.
+    std::map<const Surface*, std::size_t> order;
+    const auto inside = FindAll([&](HWND h) { return IsChild(hwnd, h); });
+    for (std::size_t i = 0; i < inside.size(); ++i)
+        if (const WindowRecord* record = FindWindowRecord(inside[i]))
+            order[&record->surface] = i;
+    std::vector<const platform::DrawnText*> texts;
+    for (const platform::DrawnText& text : recorder.Texts())
+        if (order.count(text.target))
+            texts.push_back(&text);
+    std::stable_sort(texts.begin(), texts.end(), [&](const platform::DrawnText* a, const platform::DrawnText* b) {
+        const auto wa = order[a->target], wb = order[b->target];
+        if (wa != wb)
+            return wa < wb;
+        return a->box.top != b->box.top ? a->box.top < b->box.top : a->box.left < b->box.left;
+    });
+    std::vector<std::string> lines;
+    for (const platform::DrawnText* text : texts)
+        lines.push_back(text->text);
+    return lines;
+}
 
 BOOL Automation::Screenshot(HWND hwnd, const std::string& path)
 {

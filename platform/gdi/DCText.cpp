@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "DC.h"
+#include "TextRecorder.h"
 #include "DCState.h"
 #include "Pixel.h"
 #include "RealizedFont.h"
@@ -148,6 +149,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rect, LPCTSTR text, UIN
         pen += advance(i);
     }
     decorate(ink, font, at.x, pen, baseline, pixel);
+    platform::TextRecorder::Report(s.Target(), CRect(at.x, top, pen, top + tm.tmHeight), text, length);
     return TRUE;
 }
 
@@ -181,6 +183,7 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
         clip.IntersectRect(clip, box);
     platform::Raster ink(*s.Target(), clip);
     const LineInk colours{platform::ToPixel(s.now.textColor), platform::ToPixel(s.now.bkColor), s.now.bkMode == OPAQUE};
+    platform::TextRecorder::Report(s.Target(), box, text, textLength(text, count));
     for (const platform::LayoutLine& line : layout.Lines()) {
         int x = box.left;
         if (format & DT_CENTER)
