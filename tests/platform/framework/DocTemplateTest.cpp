@@ -150,13 +150,32 @@ TEST_F(DocViewTest, FileCloseReachesTheActiveDocumentThroughTheMainFrame)
     EXPECT_EQ(mainFrame->MDIGetActive(), FrameOf(first));
 }
 
-TEST_F(DocViewTest, ARefusedNewDocumentLeavesNothingBehind)
+TEST_F(DocViewTest, AFailedNewDocumentLeavesNothingBehind)
 {
-    CDvDoc::refuseNew = TRUE;
-    EXPECT_EQ(templ->OpenDocumentFile(nullptr), nullptr);
-    EXPECT_EQ(DocumentCount(), 0);
-    EXPECT_EQ(mainFrame->MDIGetActive(), nullptr);
-    EXPECT_EQ(::GetWindow(mainFrame->m_hWndMDIClient, GW_CHILD), nullptr);
+    struct Case {
+        const char* what;
+        const CRuntimeClass* frameClass;
+        const CRuntimeClass* viewClass;
+        BOOL refuseNew;
+    };
+    const Case cases[] = {
+        {"the document refuses to be new", RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CDvView), TRUE},
+        {"the view class is not a window", RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CDvDoc), FALSE},
+        {"the frame class is not a frame", RUNTIME_CLASS(CDvView), RUNTIME_CLASS(CDvView), FALSE},
+        {"there is no frame class", nullptr, RUNTIME_CLASS(CDvView), FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int aliveBefore = CDvDoc::alive;
+        CDvDoc::refuseNew = c.refuseNew;
+        auto* failing = new CMultiDocTemplate(9, RUNTIME_CLASS(CDvDoc), c.frameClass, c.viewClass, kDocString);
+        app->AddDocTemplate(failing);
+        EXPECT_EQ(failing->OpenDocumentFile(nullptr), nullptr);
+        EXPECT_EQ(failing->GetFirstDocPosition(), nullptr);
+        EXPECT_EQ(CDvDoc::alive, aliveBefore) << "the document made for the attempt is deleted";
+        EXPECT_EQ(mainFrame->MDIGetActive(), nullptr);
+        EXPECT_EQ(::GetWindow(mainFrame->m_hWndMDIClient, GW_CHILD), nullptr);
+    }
 }
 
 TEST_F(DocViewTest, FileNewOpensFromTheFirstTemplateAndClosingTheAppClosesItsDocuments)

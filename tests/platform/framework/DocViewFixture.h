@@ -35,9 +35,15 @@ inline std::string Name(const CObject* object);
 class CDvDoc : public CDocument {
     DECLARE_DYNCREATE(CDvDoc)
 public:
-    ~CDvDoc() override { Journal().push_back("doc deleted " + std::string(GetTitle())); }
+    CDvDoc() { ++alive; }
+    ~CDvDoc() override
+    {
+        --alive;
+        Journal().push_back("doc deleted " + std::string(GetTitle()));
+    }
     BOOL OnNewDocument() override { return refuseNew ? FALSE : CDocument::OnNewDocument(); }
     static inline BOOL refuseNew = FALSE;
+    static inline int alive = 0;
 };
 
 // A view that fills itself with its colour and writes its first update, updates and
