@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "platform/automation/Automation.h"
+#include "platform/core/Codepage.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/WinApp.h"
 
@@ -88,7 +89,18 @@ void Host::CreateMainFrame()
     Idle();
 }
 
-void Host::Idle() { platform::Automation::Instance().RunUntilIdle(); }
+void Host::Idle()
+{
+    auto& automation = platform::Automation::Instance();
+    automation.RunUntilIdle();
+    const auto& log = automation.Log();
+    for (; m_logSeen < log.size(); ++m_logSeen) {
+        const std::string& line = log[m_logSeen];
+        if (line.rfind("message box", 0) == 0 || line.find(": ended with") != std::string::npos ||
+            line.find("input ran dry") != std::string::npos)
+            m_out << "host: " << platform::Cp1251ToUtf8(line) << '\n';
+    }
+}
 
 void Host::InitializePlugin(Plugin& plugin)
 {

@@ -50,7 +50,8 @@ public:
     World& GetWorld() { return m_world; }
     // The host's main window, in which the plug-ins open their windows.
     CMDIFrameWnd* MainFrame() { return m_mainFrame; }
-    // Lets every queued message and input be handled (windows paint, posted closes happen).
+    // Lets every queued message and input be handled (windows paint, posted closes happen), then
+    // prints what the user saw meanwhile: message boxes, and dialogs that ended.
     void Idle();
     std::vector<std::unique_ptr<Plugin>>& Plugins() { return m_plugins; }
     Plugin* FindPlugin(const std::string& name);
@@ -76,6 +77,7 @@ private:
     std::vector<std::unique_ptr<Plugin>> m_plugins;
     std::map<std::string, HostFunction> m_functions;
     bool m_stopped = false;
+    std::size_t m_logSeen = 0;
     static Host* s_current;
 };
 

@@ -56,5 +56,6 @@ void AddCoreCommands(Session& session);
 void AddGameCommands(Session& session);
 void AddPluginCommands(Session& session);
 void AddWindowCommands(Session& session);
+void AddAutomationCommands(Session& session);
 
 } // namespace refhost

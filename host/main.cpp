@@ -69,6 +69,7 @@ int main(int argc, char** argv)
     refhost::AddGameCommands(session);
     refhost::AddPluginCommands(session);
     refhost::AddWindowCommands(session);
+    refhost::AddAutomationCommands(session);
     const int status = script.empty() ? session.Run(std::cin, "stdin", isatty(STDIN_FILENO))
                                       : session.Run(file, scriptShown, false);
     host.Stop();
