@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "../win/EventLog.h"
 #include "ControlConstants.h"
@@ -56,6 +57,14 @@ std::optional<double> ParseReal(const std::string& raw)
     return value;
 }
 
+// Stores a value into a member so that a failing check of it can take it back.
+template <class T, class V>
+void Store(CDataExchange* pDX, T& member, V&& value)
+{
+    pDX->m_undoLastStore = [&member, old = member] { member = old; };
+    member = std::forward<V>(value);
+}
+
 [[noreturn]] void FailWith(CDataExchange* pDX, const char* prompt)
 {
     AfxMessageBox(prompt, MB_OK | MB_ICONEXCLAMATION);
@@ -99,6 +108,7 @@ HWND CDataExchange::PrepareCtrl(int id)
     }
     m_hWndLastControl = hwnd;
     m_bEditLastControl = FALSE;
+    m_undoLastStore = nullptr;
     return hwnd;
 }
 
@@ -111,6 +121,9 @@ HWND CDataExchange::PrepareEditCtrl(int id)
 
 void CDataExchange::Fail()
 {
+    if (m_bSaveAndValidate && m_undoLastStore)
+        m_undoLastStore();
+    m_undoLastStore = nullptr;
     if (m_bSaveAndValidate && IsWindow(m_hWndLastControl)) {
         ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
@@ -123,7 +136,7 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value)
 {
     HWND hwnd = pDX->PrepareEditCtrl(id);
     if (pDX->m_bSaveAndValidate)
-        value = CString(TextOf(hwnd));
+        Store(pDX, value, CString(TextOf(hwnd)));
     else
         SetTextIfChanged(hwnd, value);
 }
@@ -138,7 +151,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
     const auto parsed = platform::ParseWholeNumber(TextOf(hwnd), INT_MIN, INT_MAX);
     if (!parsed)
         FailWith(pDX, platform::kPromptParseInt);
-    value = int(*parsed);
+    Store(pDX, value, int(*parsed));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, UINT& value)
@@ -151,7 +164,7 @@ void DDX_Text(CDataExchange* pDX, int id, UINT& value)
     const auto parsed = platform::ParseWholeNumber(TextOf(hwnd), 0, UINT_MAX);
     if (!parsed)
         FailWith(pDX, platform::kPromptParseUInt);
-    value = UINT(*parsed);
+    Store(pDX, value, UINT(*parsed));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
@@ -166,14 +179,14 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
     const auto parsed = ParseReal(TextOf(hwnd));
     if (!parsed)
         FailWith(pDX, platform::kPromptParseReal);
-    value = *parsed;
+    Store(pDX, value, *parsed);
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)
 {
     HWND hwnd = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
-        value = int(SendMessage(hwnd, BM_GETCHECK, 0, 0));
+        Store(pDX, value, int(SendMessage(hwnd, BM_GETCHECK, 0, 0)));
     else
         SendMessage(hwnd, BM_SETCHECK, WPARAM(value), 0);
 }
@@ -181,9 +194,7 @@ void DDX_Check(CDataExchange* pDX, int id, int& value)
 void DDX_Radio(CDataExchange* pDX, int id, int& value)
 {
     HWND first = pDX->PrepareCtrl(id);
-    if (pDX->m_bSaveAndValidate)
-        value = -1;
-    int index = 0;
+    int checked = -1, index = 0;
     // The group that starts at the control, up to the next control that starts a group.
     const std::vector<HWND> group = platform::ControlGroup(first);
     for (auto it = std::find(group.begin(), group.end(), first); it != group.end(); ++it) {
@@ -191,18 +202,20 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value)
         if (!(SendMessage(*it, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON))
             continue;
         if (pDX->m_bSaveAndValidate && SendMessage(*it, BM_GETCHECK, 0, 0) == BST_CHECKED)
-            value = index;
+            checked = index;
         else if (!pDX->m_bSaveAndValidate)
             SendMessage(*it, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         ++index;
     }
+    if (pDX->m_bSaveAndValidate)
+        Store(pDX, value, checked);
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
 {
     HWND hwnd = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
-        index = int(SendMessage(hwnd, CB_GETCURSEL, 0, 0));
+        Store(pDX, index, int(SendMessage(hwnd, CB_GETCURSEL, 0, 0)));
     else
         SendMessage(hwnd, CB_SETCURSEL, WPARAM(index), 0);
 }
@@ -211,7 +224,7 @@ void DDX_CBString(CDataExchange* pDX, int id, CString& value)
 {
     HWND hwnd = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate) {
-        value = CString(TextOf(hwnd));
+        Store(pDX, value, CString(TextOf(hwnd)));
         return;
     }
     if (SendMessage(hwnd, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(value.GetString())) == CB_ERR)
@@ -222,7 +235,7 @@ void DDX_CBStringExact(CDataExchange* pDX, int id, CString& value)
 {
     HWND hwnd = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate) {
-        value = CString(TextOf(hwnd));
+        Store(pDX, value, CString(TextOf(hwnd)));
         return;
     }
     const LRESULT found = SendMessage(hwnd, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(value.GetString()));
@@ -236,7 +249,7 @@ void DDX_LBIndex(CDataExchange* pDX, int id, int& index)
 {
     HWND hwnd = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
-        index = int(SendMessage(hwnd, LB_GETCURSEL, 0, 0));
+        Store(pDX, index, int(SendMessage(hwnd, LB_GETCURSEL, 0, 0)));
     else
         SendMessage(hwnd, LB_SETCURSEL, WPARAM(index), 0);
 }

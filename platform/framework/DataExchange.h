@@ -1,9 +1,11 @@
 // Dialog data exchange: moving values between a dialog's members and its controls (DDX_), in
-// either direction, and checking them on the way in (DDV_). A failed conversion or check shows
-// the standard message, puts the focus back on the control and ends the exchange, which
-// CDialog::UpdateData then reports as FALSE.
+// either direction, and checking them on the way in (DDV_, right after the DDX_ of the value it
+// checks). A failed conversion or check shows the standard message, puts the focus back on the
+// control and ends the exchange, which CDialog::UpdateData then reports as FALSE. A value that
+// its check refuses does not stay in the member: the member gets back what it held.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,13 +31,16 @@ public:
     // The control that a failure puts the focus back on.
     HWND m_hWndLastControl = nullptr;
     BOOL m_bEditLastControl = FALSE;
+    // Gives the member that the last DDX_ routine stored into its previous value.
+    std::function<void()> m_undoLastStore;
 
     // The control's window, remembered as the one to return to; a missing control fails the
     // exchange.
     HWND PrepareCtrl(int id);
     // The same for an edit, whose text a failure also selects.
     HWND PrepareEditCtrl(int id);
-    // Puts the focus back on the last control (when storing) and ends the exchange.
+    // Puts the focus back on the last control and takes back its member's new value (when
+    // storing), and ends the exchange.
     [[noreturn]] void Fail();
 };
 

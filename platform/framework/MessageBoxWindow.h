@@ -12,6 +12,7 @@ namespace platform {
 class MessageBoxWindow : public CWnd {
 public:
     MessageBoxWindow(std::string text, UINT type);
+    using CWnd::Create;
     BOOL Create(HWND owner, const char* caption);
 
 protected:

@@ -118,6 +118,8 @@ TEST_F(DialogFixture, RefusedValueShowsTheStandardMessageAndKeepsTheDialogOpenWi
         EXPECT_EQ(focused, kFrom);
         EXPECT_EQ(selection, MAKELRESULT(0, std::string(c.typed).size()));
         EXPECT_TRUE(driver.LogContains("dialog 'Treaty options': input ran dry, cancelled"));
+        // A refused number does not stay in the member, whether it was no number or out of range.
+        EXPECT_EQ(dialog.firstTurn, 10u);
     }
 }
 
