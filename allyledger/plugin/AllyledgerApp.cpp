@@ -7,10 +7,12 @@
 
 #include "WarnDoc.h"
 #include "WarnView.h"
+#include "allyledger/dialogs/SettingsPage.h"
 #include "platform/core/Convert.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/ModuleState.h"
 #include "platform/framework/MultiDocTemplate.h"
+#include "platform/framework/TreeCtrl.h"
 
 namespace {
 
@@ -265,7 +267,23 @@ void CAllyledgerApp::OnActivate(CMapStringToString& map)
         WarnTemplate->GetNextDoc(pos)->UpdateAllViews(nullptr, CWarnView::HintVisibility);
 }
 
-void CAllyledgerApp::CreateConfig(CMapStringToString&) {}
+// The host hands over its settings tree and the item that plug-in pages hang under, both as
+// decimal addresses; the page itself is the new item's data.
+void CAllyledgerApp::CreateConfig(CMapStringToString& map)
+{
+    const CString* treeText = map.PLookup("TreeCtrl");
+    if (!treeText || platform::AtoL64(*treeText) == 0)
+        return;
+    const CString* itemText = map.PLookup("Item");
+    if (!itemText || platform::AtoL64(*itemText) == 0)
+        return;
+    auto* tree = reinterpret_cast<CTreeCtrl*>(intptr_t(platform::AtoL64(*treeText)));
+    const auto parentItem = reinterpret_cast<HTREEITEM>(intptr_t(platform::AtoL64(*itemText)));
+    CSettingsPage* page = CSettingsPage::Open(Settings, tree->GetParent());
+    if (!page)
+        return;
+    tree->InsertItem(TVIF_TEXT | TVIF_PARAM, "Allyledger", 0, 0, 0, 0, reinterpret_cast<LPARAM>(page), parentItem, TVI_LAST);
+}
 
 void CAllyledgerApp::OpenWarnings()
 {

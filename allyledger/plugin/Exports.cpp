@@ -1,10 +1,15 @@
 // The entry points of the plug-in. Each forwards to the same-named handler of the application
 // object; every one is visible under its decorated name and under its bare name.
 #include "AllyledgerApp.h"
+#include "allyledger/dialogs/DialogTreatyUi.h"
 #include "hostlink/PluginExports.h"
 
+// The treaty commands ask the user through the plug-in's dialogs; the questions outlive the
+// application object that uses them.
+static allyledger::DialogTreatyUi dialogUi;
 // The plug-in's one application object, made when the library is loaded.
 static CAllyledgerApp theApp;
+[[maybe_unused]] static const bool dialogUiInstalled = (theApp.Ui = &dialogUi, true);
 
 PLUGIN_EXPORT void OnLoad() { theApp.OnLoad(); }
 PLUGIN_EXPORT void OnInitialize(CMapStringToString& map) { theApp.OnInitialize(map); }

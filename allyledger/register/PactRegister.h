@@ -3,6 +3,8 @@
 
 #include "RacePacts.h"
 
+class CCheckListBox;
+
 namespace allyledger::pacts {
 class FileSystem;
 }
@@ -48,6 +50,14 @@ public:
     // Takes the first abbreviation off conditions and returns its main text ("" when unknown).
     CString PopCondition(CString& conditions) const;
     void ExportConditions(CStringArray& abbreviations, CStringArray& texts) const;
+
+    // Check lists of conditions: each item shows a main text and remembers its dictionary entry,
+    // wherever a sorting list places it.
+    void FillConditionList(CCheckListBox& list) const;
+    // Ticks the items of the conditions string and no others.
+    void CheckConditions(LPCTSTR conditions, CCheckListBox& list) const;
+    // The abbreviations of the ticked items in list order, joined by "/".
+    CString GetTickedConditions(CCheckListBox& list) const;
 
     // Read access for the plug-in's views and for tests.
     const CMapStringToOb& GetOwners() const { return m_owners; }
