@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "OleSession.h"
-#include "WindowDC.h"
+#include "ClientContext.h"
 #include "platform/gdi/StockObjects.h"
 
 namespace grid {
@@ -161,7 +161,7 @@ void CGridCtrl::ApplyFontDescription(const LOGFONT& font)
                 cell->font = font;
     m_font.DeleteObject();
     m_font.CreateFontIndirect(&m_logFont);
-    grid::WindowDC dc(this);
+    grid::ClientContext dc(this);
     if (!dc)
         return;
     grid::FontSelection selection(dc.get(), &m_font);

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "GridCtrl.h"
-#include "WindowDC.h"
+#include "ClientContext.h"
 #include "platform/gdi/ImageList.h"
 
 int CGridCtrl::RowHeightOf(int row) const
@@ -99,7 +99,7 @@ BOOL CGridCtrl::FitColumn(int col)
 {
     if (col < 0 || col >= ColumnTotal())
         return FALSE;
-    grid::WindowDC dc(this);
+    grid::ClientContext dc(this);
     if (!dc)
         return FALSE;
     int width = 0;
@@ -114,7 +114,7 @@ BOOL CGridCtrl::FitRow(int row)
 {
     if (row < 0 || row >= RowTotal())
         return FALSE;
-    grid::WindowDC dc(this);
+    grid::ClientContext dc(this);
     if (!dc)
         return FALSE;
     int height = 0;
@@ -127,7 +127,7 @@ BOOL CGridCtrl::FitRow(int row)
 
 void CGridCtrl::FitAll()
 {
-    grid::WindowDC dc(this);
+    grid::ClientContext dc(this);
     if (!dc)
         return;
     for (int col = 0; col < ColumnTotal(); ++col)

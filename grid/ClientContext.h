@@ -6,16 +6,16 @@
 
 namespace grid {
 
-class WindowDC {
+class ClientContext {
 public:
-    explicit WindowDC(CWnd* wnd) : m_wnd(wnd), m_dc(wnd && wnd->GetSafeHwnd() ? wnd->GetDC() : nullptr) {}
-    ~WindowDC()
+    explicit ClientContext(CWnd* wnd) : m_wnd(wnd), m_dc(wnd && wnd->GetSafeHwnd() ? wnd->GetDC() : nullptr) {}
+    ~ClientContext()
     {
         if (m_dc)
             m_wnd->ReleaseDC(m_dc);
     }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
+    ClientContext(const ClientContext&) = delete;
+    ClientContext& operator=(const ClientContext&) = delete;
 
     CDC* get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
