@@ -19,15 +19,13 @@ BOOL CTurnCountPage::OnInitDialog()
     return result;
 }
 
-// A number that fails the check never reaches the page's value, so OK stores the last number
+// A number that fails its check does not stay in the page's value, so OK stores the last number
 // that was accepted.
 void CTurnCountPage::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, kTurnCountSpin, m_spin);
-    UINT turns = m_turns;
-    DDX_Text(pDX, kTurnCountEdit, turns);
-    DDV_MinMaxUInt(pDX, turns, growthmark::kFieldLowest, growthmark::kFieldHighest);
-    m_turns = turns;
+    DDX_Text(pDX, kTurnCountEdit, m_turns);
+    DDV_MinMaxUInt(pDX, m_turns, growthmark::kFieldLowest, growthmark::kFieldHighest);
 }
 
 void CTurnCountPage::OnFieldKillFocus() { UpdateData(TRUE); }
