@@ -19,6 +19,12 @@ std::string trim(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+std::string commandName(const std::string& line)
+{
+    const auto words = SplitWords(trim(line));
+    return words.empty() ? std::string() : words.front();
+}
+
 CommandLine parse(const std::string& line)
 {
     CommandLine command;
@@ -79,7 +85,9 @@ int Session::Run(std::istream& in, const std::string& source, bool interactive)
         if (!std::getline(in, line))
             break;
         auto problem = Execute(line);
-        m_host.Idle();
+        // Queued input waits for the dialog that the next command opens.
+        if (commandName(line) != "queue")
+            m_host.Idle();
         if (problem) {
             m_host.Err() << "refhost: " << source << ':' << number << ": " << *problem << '\n';
             if (!interactive)
