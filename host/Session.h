@@ -57,5 +57,6 @@ void AddGameCommands(Session& session);
 void AddPluginCommands(Session& session);
 void AddWindowCommands(Session& session);
 void AddAutomationCommands(Session& session);
+void AddProjectionCommand(Session& session);
 
 } // namespace refhost

@@ -70,6 +70,7 @@ int main(int argc, char** argv)
     refhost::AddPluginCommands(session);
     refhost::AddWindowCommands(session);
     refhost::AddAutomationCommands(session);
+    refhost::AddProjectionCommand(session);
     const int status = script.empty() ? session.Run(std::cin, "stdin", isatty(STDIN_FILENO))
                                       : session.Run(file, scriptShown, false);
     host.Stop();
