@@ -141,6 +141,10 @@ void MessageQueue::ProcessNextEvent()
         EventLog::Instance().Add("action: " + event.description);
         if (event.action)
             event.action();
+        // An action that ends a modal loop (a click on OK) may cause no message of its own; this
+        // one hands control back to the loop, so the loop sees that it ended before the next
+        // action runs inside it.
+        m_posted.push_back(MakeMessage(nullptr, WM_NULL, 0, 0));
         break;
     case InputEvent::Kind::AdvanceClock:
         AdvanceClock(event);
