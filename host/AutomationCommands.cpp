@@ -68,18 +68,6 @@ Result answer(const CommandLine& c)
     return "usage: answer ok|cancel|yes|no";
 }
 
-// The map the host's settings dialog hands to CreateConfig and OnOK.
-CMapStringToString settingsMap(Host& host)
-{
-    CMapStringToString map;
-    if (Game* game = host.GetWorld().Current()) {
-        map["GameName"] = game->name.c_str();
-        map["RaceName"] = host.GetWorld().CurrentRace().c_str();
-        map["Turn"] = std::to_string(game->turn).c_str();
-    }
-    return map;
-}
-
 } // namespace
 
 void AddAutomationCommands(Session& session)
@@ -102,7 +90,7 @@ void AddAutomationCommands(Session& session)
                                       for (auto& plugin : host.Plugins()) {
                                           if (!plugin->Entry().CreateConfig)
                                               continue;
-                                          CMapStringToString map = settingsMap(host);
+                                          CMapStringToString map = host.GetWorld().CurrentGameMap();
                                           map["TreeCtrl"] = std::to_string(reinterpret_cast<intptr_t>(&window.Tree())).c_str();
                                           map["Item"] = std::to_string(reinterpret_cast<intptr_t>(window.PluginsItem())).c_str();
                                           plugin->Entry().CreateConfig(map);
@@ -131,7 +119,7 @@ void AddAutomationCommands(Session& session)
                                     }
                                     for (auto& plugin : host.Plugins())
                                         if (plugin->Entry().OnOK) {
-                                            CMapStringToString map = settingsMap(host);
+                                            CMapStringToString map = host.GetWorld().CurrentGameMap();
                                             plugin->Entry().OnOK(map);
                                         }
                                     (*settings)->DestroyWindow();

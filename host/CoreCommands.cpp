@@ -3,14 +3,10 @@
 
 #include "Host.h"
 #include "Session.h"
-#include "platform/core/Codepage.h"
 
 namespace refhost {
 
 namespace {
-
-// Plug-ins hand over texts in code page 1251; the terminal shows UTF-8.
-std::string shown(const CString& text) { return platform::Cp1251ToUtf8(text.view()); }
 
 void printPlugin(Host& host, Plugin& plugin)
 {
@@ -19,9 +15,9 @@ void printPlugin(Host& host, Plugin& plugin)
     CMapStringToString about;
     if (plugin.Entry().OnAbout)
         plugin.Entry().OnAbout(about);
-    about.ForEach([&](const CString& key, const CString& value) { out << "  about " << key << ": " << shown(value) << '\n'; });
+    about.ForEach([&](const CString& key, const CString& value) { out << "  about " << key << ": " << Shown(value) << '\n'; });
     plugin.Registration().ForEach(
-        [&](const CString& key, const CString& value) { out << "  registers " << key << " = " << shown(value) << '\n'; });
+        [&](const CString& key, const CString& value) { out << "  registers " << key << " = " << Shown(value) << '\n'; });
 }
 
 } // namespace

@@ -7,28 +7,12 @@
 
 #include "Host.h"
 #include "Session.h"
-#include "platform/core/Codepage.h"
 
 namespace refhost {
 
 namespace {
 
 using Result = std::optional<std::string>;
-
-std::string shown(const CString& text) { return platform::Cp1251ToUtf8(text.view()); }
-
-// The map every event about the current game starts from.
-CMapStringToString gameMap(World& world, bool withTurn = true)
-{
-    CMapStringToString map;
-    if (Game* game = world.Current()) {
-        map["GameName"] = game->name.c_str();
-        map["RaceName"] = world.CurrentRace().c_str();
-        if (withTurn)
-            map["Turn"] = std::to_string(game->turn).c_str();
-    }
-    return map;
-}
 
 // The race table of the current game, each row passed through every plug-in that asked for it.
 std::vector<CStringArray> raceTable(Host& host)
@@ -46,7 +30,7 @@ std::vector<CStringArray> raceTable(Host& host)
             CString id;
             if (!plugin->Registration().Lookup(hookKey, id) || !plugin->Entry().OnTableProcessor)
                 continue;
-            CMapStringToString map = gameMap(host.GetWorld());
+            CMapStringToString map = host.GetWorld().CurrentGameMap();
             map["ID"] = id;
             plugin->Entry().OnTableProcessor(map, row);
         }
@@ -64,7 +48,7 @@ void printRaceTable(Host& host)
     for (const auto& row : rows) {
         cells.emplace_back();
         for (int c : columns)
-            cells.back().push_back(c < row.GetSize() ? shown(row[c]) : std::string());
+            cells.back().push_back(c < row.GetSize() ? Shown(row[c]) : std::string());
     }
     std::vector<std::size_t> widths(std::size(columns), 0);
     for (const auto& line : cells)
@@ -124,7 +108,7 @@ void AddGameCommands(Session& session)
                                      return "usage: activate GAME [RACE]";
                                  if (auto problem = world.Activate(c.words[0], c.words.size() > 1 ? c.words[1] : ""))
                                      return problem;
-                                 CMapStringToString map = gameMap(world, false);
+                                 CMapStringToString map = world.CurrentGameMap(World::WithTurn::No);
                                  broadcast(host, &EntryPoints::OnActivate, map);
                                  return std::nullopt;
                              }});
@@ -147,7 +131,7 @@ void AddGameCommands(Session& session)
                                           return problem;
                                       Game& game = *world.Current();
                                       game.turn = c.words.empty() ? game.turn + 1 : std::stoi(c.words[0]);
-                                      CMapStringToString map = gameMap(world);
+                                      CMapStringToString map = world.CurrentGameMap();
                                       broadcast(host, &EntryPoints::OnReportLoaded, map);
                                       return std::nullopt;
                                   }});
@@ -195,7 +179,7 @@ void AddGameCommands(Session& session)
                                  [&host, &world](const CommandLine&) -> Result {
                                      if (auto problem = needGame(host))
                                          return problem;
-                                     CMapStringToString map = gameMap(world);
+                                     CMapStringToString map = world.CurrentGameMap();
                                      broadcast(host, &EntryPoints::OnDataChanged, map);
                                      return std::nullopt;
                                  }});

@@ -5,7 +5,6 @@
 #include <ostream>
 
 #include "platform/automation/Automation.h"
-#include "platform/core/Codepage.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/WinApp.h"
 
@@ -98,7 +97,7 @@ void Host::Idle()
         const std::string& line = log[m_logSeen];
         if (line.rfind("message box", 0) == 0 || line.find(": ended with") != std::string::npos ||
             line.find("input ran dry") != std::string::npos)
-            m_out << "host: " << platform::Cp1251ToUtf8(line) << '\n';
+            m_out << "host: " << Shown(line) << '\n';
     }
 }
 

@@ -4,15 +4,12 @@
 
 #include "Host.h"
 #include "Session.h"
-#include "platform/core/Codepage.h"
 
 namespace refhost {
 
 namespace {
 
 using Result = std::optional<std::string>;
-
-std::string shown(const CString& text) { return platform::Cp1251ToUtf8(text.view()); }
 
 struct MenuItem {
     Plugin* plugin;
@@ -43,12 +40,7 @@ std::vector<MenuItem> menuItems(Host& host)
 
 CMapStringToString commandMap(World& world, const std::string& command, const std::string& view)
 {
-    CMapStringToString map;
-    if (Game* game = world.Current()) {
-        map["GameName"] = game->name.c_str();
-        map["RaceName"] = world.CurrentRace().c_str();
-        map["Turn"] = std::to_string(game->turn).c_str();
-    }
+    CMapStringToString map = world.CurrentGameMap();
     map["Command"] = command.c_str();
     map["SID"] = view == "main" ? "0" : view.c_str();
     return map;
@@ -68,7 +60,7 @@ CMapStringToString mapOf(const std::vector<std::string>& words, std::size_t from
 void printMap(Host& host, const char* title, const CMapStringToString& map)
 {
     host.Out() << title << ':';
-    map.ForEach([&](const CString& k, const CString& v) { host.Out() << ' ' << k << '=' << shown(v); });
+    map.ForEach([&](const CString& k, const CString& v) { host.Out() << ' ' << k << '=' << Shown(v); });
     host.Out() << '\n';
 }
 
@@ -119,8 +111,8 @@ void AddPluginCommands(Session& session)
                          [&host](const CommandLine&) -> Result {
                              for (const auto& item : menuItems(host))
                                  host.Out() << "menu " << item.view << ": " << item.plugin->Name() << ' '
-                                            << (item.submenu.empty() ? "" : shown(item.submenu.c_str()) + " > ")
-                                            << shown(item.text.c_str()) << '\n';
+                                            << (item.submenu.empty() ? "" : Shown(item.submenu.c_str()) + " > ")
+                                            << Shown(item.text.c_str()) << '\n';
                              return std::nullopt;
                          }});
     session.Add("command", {"command [VIEW] ITEM", "picks a plug-in's menu item in a view (51467, 1, 51691) or the main menu",
@@ -147,12 +139,7 @@ void AddPluginCommands(Session& session)
                                  CString arity;
                                  if (!plugin->Registration().Lookup(key, arity) || !plugin->Entry().OnCallFunction)
                                      continue;
-                                 CMapStringToString map;
-                                 if (Game* game = host.GetWorld().Current()) {
-                                     map["GameName"] = game->name.c_str();
-                                     map["RaceName"] = host.GetWorld().CurrentRace().c_str();
-                                     map["Turn"] = std::to_string(game->turn).c_str();
-                                 }
+                                 CMapStringToString map = host.GetWorld().CurrentGameMap();
                                  map["FuncName"] = c.words[0].c_str();
                                  map["Parameters.Count"] = std::to_string(c.words.size() - 1).c_str();
                                  for (std::size_t i = 1; i < c.words.size(); ++i)

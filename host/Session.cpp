@@ -19,12 +19,6 @@ std::string trim(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-std::string commandName(const std::string& line)
-{
-    const auto words = SplitWords(trim(line));
-    return words.empty() ? std::string() : words.front();
-}
-
 CommandLine parse(const std::string& line)
 {
     CommandLine command;
@@ -63,12 +57,8 @@ void Session::PrintHelp()
         m_host.Out() << "  " << command.usage << "\n      " << command.help << '\n';
 }
 
-std::optional<std::string> Session::Execute(const std::string& raw)
+std::optional<std::string> Session::Execute(const CommandLine& command)
 {
-    const std::string line = trim(raw);
-    if (line.empty() || line[0] == '#')
-        return std::nullopt;
-    const CommandLine command = parse(line);
     auto hit = m_commands.find(command.name);
     if (hit == m_commands.end())
         return "unknown command '" + command.name + "' (try help)";
@@ -84,9 +74,13 @@ int Session::Run(std::istream& in, const std::string& source, bool interactive)
             m_host.Out() << "refhost> " << std::flush;
         if (!std::getline(in, line))
             break;
-        auto problem = Execute(line);
+        const std::string text = trim(line);
+        if (text.empty() || text[0] == '#')
+            continue;
+        const CommandLine command = parse(text);
+        auto problem = Execute(command);
         // Queued input waits for the dialog that the next command opens.
-        if (commandName(line) != "queue")
+        if (command.name != "queue")
             m_host.Idle();
         if (problem) {
             m_host.Err() << "refhost: " << source << ':' << number << ": " << *problem << '\n';

@@ -42,7 +42,7 @@ public:
     std::string Resolve(const std::string& path) const;
 
 private:
-    std::optional<std::string> Execute(const std::string& line);
+    std::optional<std::string> Execute(const CommandLine& command);
     void PrintHelp();
 
     Host& m_host;

@@ -4,7 +4,6 @@
 #include "Host.h"
 #include "Session.h"
 #include "platform/automation/Automation.h"
-#include "platform/core/Codepage.h"
 #include "platform/framework/MDIFrameWnd.h"
 
 namespace refhost {
@@ -18,7 +17,7 @@ std::string titleOf(HWND hwnd)
     CWnd* wnd = CWnd::FromHandle(hwnd);
     CString title;
     wnd->GetWindowText(title);
-    return platform::Cp1251ToUtf8(title.view());
+    return Shown(title);
 }
 
 // The document windows inside the main frame, oldest first.
@@ -56,7 +55,7 @@ void AddWindowCommands(Session& session)
                                     host.Out() << "window \"" << titleOf(hwnd) << "\""
                                                << (::IsWindowVisible(hwnd) ? "" : " (hidden)") << '\n';
                                     for (const auto& line : platform::Automation::DrawnText(hwnd))
-                                        host.Out() << "  | " << platform::Cp1251ToUtf8(line) << '\n';
+                                        host.Out() << "  | " << Shown(line.c_str()) << '\n';
                                 }
                                 return std::nullopt;
                             }});

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "platform/core/Codepage.h"
+
 namespace refhost {
 
 namespace {
@@ -118,6 +120,20 @@ std::optional<std::string> World::Load(const std::string& path)
     selectedFromTo.reset();
     return std::nullopt;
 }
+
+CMapStringToString World::CurrentGameMap(WithTurn withTurn)
+{
+    CMapStringToString map;
+    if (Game* game = Current()) {
+        map["GameName"] = game->name.c_str();
+        map["RaceName"] = m_currentRace.c_str();
+        if (withTurn == WithTurn::Yes)
+            map["Turn"] = std::to_string(game->turn).c_str();
+    }
+    return map;
+}
+
+std::string Shown(const CString& text) { return platform::Cp1251ToUtf8(text.view()); }
 
 Game* World::Find(const std::string& name)
 {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/Collections.h"
+
 namespace refhost {
 
 struct Planet {
@@ -49,6 +51,10 @@ public:
     // Makes a game current, with the given own race (the game's own race when empty).
     std::optional<std::string> Activate(const std::string& game, const std::string& race);
     const std::string& CurrentRace() const { return m_currentRace; }
+    // "GameName", "RaceName" and (unless told otherwise) "Turn" of the current game: what every
+    // event and command about it starts from. Empty when no game is loaded.
+    enum class WithTurn { No, Yes };
+    CMapStringToString CurrentGameMap(WithTurn withTurn = WithTurn::Yes);
 
     // Selections in the views of the current game.
     std::vector<std::string> selectedRaces;
@@ -63,5 +69,8 @@ private:
 
 // Splits a line into words; a word in double quotes may hold blanks.
 std::vector<std::string> SplitWords(const std::string& line);
+
+// A text of the plug-ins (code page 1251) as the terminal shows it (UTF-8).
+std::string Shown(const CString& text);
 
 } // namespace refhost

@@ -52,8 +52,6 @@ CString currentDirectory()
     return CString(buffer.data());
 }
 
-bool lookup(CMapStringToString& map, const char* key, CString& value) { return map.Lookup(key, value); }
-
 } // namespace
 
 CAllyledgerApp::CAllyledgerApp() : CPluginApp(kLinkPolicy) { s_instance = this; }
@@ -107,17 +105,14 @@ void CAllyledgerApp::WriteRegistration(CMapStringToString& map) const
 void CAllyledgerApp::OnOK(CMapStringToString& map)
 {
     Settings.Store(*this);
-    if (!lookup(map, "GameName", CurrentGame) || !lookup(map, "RaceName", CurrentRace))
+    if (!map.Lookup("GameName", CurrentGame) || !map.Lookup("RaceName", CurrentRace))
         return;
     RebuildOwner();
     CString turn;
-    if (!lookup(map, "Turn", turn))
+    if (!map.Lookup("Turn", turn))
         return;
     CurrentTurn = platform::AtoI(turn);
-    CStringList parameters;
-    parameters.AddTail("51467");
-    CMapStringToString answer;
-    CallHost(CurrentGame, CurrentRace, uint32_t(CurrentTurn), "Refresh", parameters, answer);
+    RefreshRaceTable();
 }
 
 void CAllyledgerApp::OnClose() { Settings.StoreWindowRect(*this); }
@@ -133,7 +128,7 @@ void CAllyledgerApp::OnAbout(CMapStringToString& map)
 
 bool CAllyledgerApp::TakeGameAndRace(CMapStringToString& map)
 {
-    if (!lookup(map, "GameName", CurrentGame) || !lookup(map, "RaceName", CurrentRace))
+    if (!map.Lookup("GameName", CurrentGame) || !map.Lookup("RaceName", CurrentRace))
         return false;
     RebuildOwner();
     return true;
@@ -142,9 +137,9 @@ bool CAllyledgerApp::TakeGameAndRace(CMapStringToString& map)
 void CAllyledgerApp::OnTableProcessor(CMapStringToString& map, CStringArray& row)
 {
     CString id, turn;
-    if (!lookup(map, "ID", id) || id != "13")
+    if (!map.Lookup("ID", id) || id != "13")
         return;
-    if (!TakeGameAndRace(map) || !lookup(map, "Turn", turn))
+    if (!TakeGameAndRace(map) || !map.Lookup("Turn", turn))
         return;
     CurrentTurn = platform::AtoI(turn);
     // A row too short for the chosen columns is left as the host made it.
@@ -166,7 +161,7 @@ void CAllyledgerApp::OnReportLoaded(CMapStringToString& map)
 {
     platform::HostModuleScope hostContext;
     CString turn;
-    if (!TakeGameAndRace(map) || !lookup(map, "Turn", turn))
+    if (!TakeGameAndRace(map) || !map.Lookup("Turn", turn))
         return;
     CurrentTurn = platform::AtoI(turn);
     if (Settings.DeleteExpired)
@@ -211,11 +206,11 @@ void CAllyledgerApp::OnCallFunction(CMapStringToString& map, CStringArray&)
 
 void CAllyledgerApp::OnPlanetChanged(CMapStringToString& map)
 {
-    if (!lookup(map, "GameName", CurrentGame))
+    if (!map.Lookup("GameName", CurrentGame))
         return;
     RebuildOwner();
     PlanetOwnerKey = CurrentOwner;
-    lookup(map, "Owner", PlanetOwner);
+    map.Lookup("Owner", PlanetOwner);
 }
 
 int CAllyledgerApp::ListCurrentTurn()
@@ -237,14 +232,14 @@ void CAllyledgerApp::OnGamesListModified(CMapStringToString& map)
 {
     platform::HostModuleScope hostContext;
     CString count;
-    if (!lookup(map, "Count", count))
+    if (!map.Lookup("Count", count))
         return;
     const int n = platform::AtoI(count);
     for (int i = 1; i <= n; ++i) {
         CString gameKey, raceKey;
         gameKey.Format("Game.%d", i);
         raceKey.Format("Race.%d", i);
-        if (!lookup(map, gameKey, CurrentGame) || !lookup(map, raceKey, CurrentRace))
+        if (!map.Lookup(gameKey, CurrentGame) || !map.Lookup(raceKey, CurrentRace))
             return;
         RebuildOwner();
         if (SeenOwners.Find(CurrentOwner))

@@ -67,6 +67,9 @@ private:
     };
     bool FindTargets(const CString& view, CommandTargets& targets);
     void SelectionOf(const char* view, const char* column, CMapStringToString& answer);
+    // A request about the current context whose answer nothing reads ("Refresh", "Add").
+    void Tell(const char* function, const CStringList& parameters);
+    void RefreshRaceTable();
     bool SignTreaty(CommandTargets& targets);
     bool BreakTreaties(CommandTargets& targets);
     void FinishCommand();

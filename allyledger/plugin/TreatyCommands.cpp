@@ -90,8 +90,7 @@ bool CAllyledgerApp::SignTreaty(CommandTargets& targets)
         CStringList parameters;
         parameters.AddTail("DeclarePeace");
         parameters.AddTail(terms.race);
-        CMapStringToString answer;
-        CallHost(CurrentGame, CurrentRace, uint32_t(CurrentTurn), "Add", parameters, answer);
+        Tell("Add", parameters);
     }
     return true;
 }
@@ -113,18 +112,27 @@ bool CAllyledgerApp::BreakTreaties(CommandTargets& targets)
     }
     if (Settings.DeclareWarOnBreak) {
         races.AddHead("DeclareWar");
-        CMapStringToString answer;
-        CallHost(CurrentGame, CurrentRace, uint32_t(CurrentTurn), "Add", races, answer);
+        Tell("Add", races);
     }
     return true;
 }
 
-void CAllyledgerApp::FinishCommand()
+void CAllyledgerApp::Tell(const char* function, const CStringList& parameters)
+{
+    CMapStringToString answer;
+    CallHost(CurrentGame, CurrentRace, uint32_t(CurrentTurn), function, parameters, answer);
+}
+
+void CAllyledgerApp::RefreshRaceTable()
 {
     CStringList parameters;
     parameters.AddTail("51467");
-    CMapStringToString answer;
-    CallHost(CurrentGame, CurrentRace, uint32_t(CurrentTurn), "Refresh", parameters, answer);
+    Tell("Refresh", parameters);
+}
+
+void CAllyledgerApp::FinishCommand()
+{
+    RefreshRaceTable();
     Register.Save(IniPath);
     StoreConditions();
 }
