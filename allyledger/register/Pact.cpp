@@ -14,7 +14,8 @@ using allyledger::pacts::PactPeriod;
 
 namespace {
 
-// Most histories hold a few periods: room for them at once saves the arrays' early growth.
+// Most histories hold a few periods: room for them at once saves the conditions' early growth
+// (the turn arrays keep as many without allocating).
 constexpr int kFirstRoom = 4;
 
 // Room for a signed 32-bit number in decimal: a sign and ten digits.
@@ -26,7 +27,12 @@ size_t pactLineRoom(std::string_view race, std::string_view conditions, std::str
     return race.size() + 3 + 2 * kNumberRoom + conditions.size() + lineEnd.size();
 }
 
-char* copyText(char* to, std::string_view text) { return std::copy(text.begin(), text.end(), to); }
+char* copyText(char* to, std::string_view text)
+{
+    for (char ch : text)
+        *to++ = ch;
+    return to;
+}
 
 char* writeSigned(char* to, DWORD value) { return std::to_chars(to, to + kNumberRoom, int32_t(value)).ptr; }
 
@@ -51,19 +57,21 @@ int CPact::FindCovering(DWORD turn) const
     const int n = GetCount();
     if (n == 0)
         return -1;
-    int lo = 0;
-    int hi = n - 1;
-    int mid = (lo + hi) / 2;
+    const DWORD* from = m_From.GetData();
+    const DWORD* till = m_Till.GetData();
+    unsigned lo = 0;
+    unsigned hi = unsigned(n) - 1;
+    unsigned mid = (lo + hi) / 2;
     while (lo < hi) {
-        if (turn < m_From[mid])
+        if (turn < from[mid])
             hi = mid;
-        else if (turn <= m_Till[mid])
-            return mid;
+        else if (turn <= till[mid])
+            return int(mid);
         else
             lo = mid + 1;
         mid = (lo + hi) / 2;
     }
-    return m_From[mid] <= turn && turn <= m_Till[mid] ? mid : -1;
+    return from[mid] <= turn && turn <= till[mid] ? int(mid) : -1;
 }
 
 int CPact::FirstEndingAtOrAfter(DWORD turn) const
@@ -88,11 +96,8 @@ void CPact::InsertPeriodAt(int index, DWORD from, DWORD till, const char* condit
         m_From.InsertAt(index, from);
         return;
     }
-    if (GetCount() == 0) {
+    if (GetCount() == 0)
         m_Conditions.Reserve(kFirstRoom);
-        m_Till.Reserve(kFirstRoom);
-        m_From.Reserve(kFirstRoom);
-    }
     // Set in place rather than added, which would copy a temporary text.
     m_Conditions.SetSize(index + 1);
     m_Conditions[index] = conditions;

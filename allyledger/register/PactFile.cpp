@@ -109,13 +109,11 @@ public:
         // Files hold no zero bytes as a rule; only when one does is each line searched for it.
         const bool zeroBytes = std::memchr(text, '\0', size_t(end - text)) != nullptr;
         while (text < end) {
-            // One pass over the line finds its end and its first two commas.
-            char* commas[2] = {nullptr, nullptr};
-            int commaCount = 0;
-            char* lineEnd = text;
-            for (; lineEnd < end && *lineEnd != '\n'; ++lineEnd)
-                if (*lineEnd == kFieldSeparator && commaCount < 2)
-                    commas[commaCount++] = lineEnd;
+            char* lineEnd = find(text, end, '\n');
+            char* commas[2] = {find(text, lineEnd, kFieldSeparator), nullptr};
+            if (commas[0] != lineEnd)
+                commas[1] = find(commas[0] + 1, lineEnd, kFieldSeparator);
+            int commaCount = commas[0] == lineEnd ? 0 : commas[1] == lineEnd ? 1 : 2;
             char* next = lineEnd < end ? lineEnd + 1 : end;
             // A zero byte ends the line's text, as it would end any C text that holds the line.
             if (zeroBytes)
@@ -135,6 +133,12 @@ public:
     }
 
 private:
+    static char* find(char* from, char* end, char ch)
+    {
+        char* found = static_cast<char*>(std::memchr(from, ch, size_t(end - from)));
+        return found ? found : end;
+    }
+
     // firstComma is null when the line has fewer than two commas.
     void ReadLine(char* line, char* lineEnd, char* firstComma)
     {

@@ -4,7 +4,7 @@ IMPLEMENT_DYNAMIC(CRacePacts, CMapStringToOb)
 
 CRacePacts::~CRacePacts()
 {
-    ForEach([](const CString&, CObject* pact) { delete pact; });
+    ForEach([this](const CString&, CObject* pact) { m_pacts.destroy(static_cast<CPact*>(pact)); });
 }
 
 CPact* CRacePacts::FindPact(const char* race) const
@@ -17,6 +17,6 @@ CPact& CRacePacts::GetOrAddPact(const char* race)
 {
     CObject*& stored = (*this)[race];
     if (!stored)
-        stored = new CPact;
+        stored = m_pacts.make();
     return *static_cast<CPact*>(stored);
 }

@@ -14,4 +14,9 @@ public:
     CPact* FindPact(const char* race) const;
     // The race's history, created empty when missing.
     CPact& GetOrAddPact(const char* race);
+
+private:
+    // The histories are made in blocks, as reading a file makes a great many at once; since no
+    // entry is ever removed, a block lives as long as the record.
+    platform::detail::NodePool<CPact> m_pacts;
 };

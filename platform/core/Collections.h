@@ -4,10 +4,13 @@
 // order the keys were first set, so everything built from a map comes out the same on every run.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -16,8 +19,110 @@
 
 namespace platform::detail {
 
-// An array with the framework's interface over std::vector.
-template <class T, class Arg>
+// A vector of plain values that keeps its first N values inside itself and goes to the heap
+// only beyond them: the arrays of numbers that objects keep a few of cost no allocation.
+template <class T, std::size_t N>
+class SmallVector {
+    static_assert(std::is_trivially_copyable_v<T>);
+
+public:
+    SmallVector() = default;
+    SmallVector(const SmallVector& other) { *this = other; }
+    SmallVector& operator=(const SmallVector& other)
+    {
+        if (this != &other) {
+            m_size = 0;
+            insert(end(), other.begin(), other.end());
+        }
+        return *this;
+    }
+    ~SmallVector() { freeHeap(); }
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    T* begin() { return m_data; }
+    T* end() { return m_data + m_size; }
+    const T* begin() const { return m_data; }
+    const T* end() const { return m_data + m_size; }
+    T& operator[](std::size_t index) { return m_data[index]; }
+    const T& operator[](std::size_t index) const { return m_data[index]; }
+    bool operator==(const SmallVector& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
+
+    void reserve(std::size_t capacity)
+    {
+        if (capacity <= m_capacity)
+            return;
+        T* data = static_cast<T*>(::operator new(capacity * sizeof(T)));
+        std::copy(begin(), end(), data);
+        freeHeap();
+        m_data = data;
+        m_capacity = std::uint32_t(capacity);
+    }
+    void resize(std::size_t size)
+    {
+        if (size > m_size) {
+            makeRoom(size);
+            std::fill(end(), m_data + size, T());
+        }
+        m_size = std::uint32_t(size);
+    }
+    void push_back(T value)
+    {
+        makeRoom(m_size + 1);
+        m_data[m_size++] = value;
+    }
+    T* insert(T* at, std::size_t count, T value)
+    {
+        const std::size_t index = std::size_t(at - m_data);
+        makeRoom(m_size + count);
+        std::copy_backward(m_data + index, end(), end() + count);
+        std::fill_n(m_data + index, count, value);
+        m_size += std::uint32_t(count);
+        return m_data + index;
+    }
+    T* insert(T* at, const T* first, const T* last)
+    {
+        const std::size_t index = std::size_t(at - m_data);
+        const std::size_t count = std::size_t(last - first);
+        if (m_data + m_size > first && m_data < last) {
+            // Values from this vector itself: copied out first, as growing would move them.
+            const std::vector<T> values(first, last);
+            return insert(at, values.data(), values.data() + count);
+        }
+        makeRoom(m_size + count);
+        std::copy_backward(m_data + index, end(), end() + count);
+        std::copy(first, last, m_data + index);
+        m_size += std::uint32_t(count);
+        return m_data + index;
+    }
+    T* erase(T* first, T* last)
+    {
+        std::copy(last, end(), first);
+        m_size -= std::uint32_t(last - first);
+        return first;
+    }
+    void clear() { m_size = 0; }
+
+private:
+    void makeRoom(std::size_t size)
+    {
+        if (size > m_capacity)
+            reserve(std::max(size, 2 * std::size_t(m_capacity)));
+    }
+    void freeHeap()
+    {
+        if (m_data != m_inline)
+            ::operator delete(m_data);
+    }
+
+    T* m_data = m_inline;
+    std::uint32_t m_size = 0;
+    std::uint32_t m_capacity = N;
+    T m_inline[N];
+};
+
+// An array with the framework's interface over a vector.
+template <class T, class Arg, class Storage = std::vector<T>>
 class ArrayOf {
 public:
     int GetSize() const { return int(m_items.size()); }
@@ -30,6 +135,8 @@ public:
     void SetAt(int index, Arg value) { m_items[std::size_t(index)] = value; }
     const T& operator[](int index) const { return m_items[std::size_t(index)]; }
     T& operator[](int index) { return m_items[std::size_t(index)]; }
+    const T* GetData() const { return m_items.empty() ? nullptr : &m_items[0]; }
+    T* GetData() { return m_items.empty() ? nullptr : &m_items[0]; }
     int Add(Arg value)
     {
         m_items.push_back(value);
@@ -65,7 +172,77 @@ public:
     bool operator==(const ArrayOf& other) const = default;
 
 protected:
-    std::vector<T> m_items;
+    Storage m_items;
+};
+
+// Room for the nodes of one list, taken from the system in blocks that grow as the list does,
+// so that a list of many small entries costs a few allocations rather than one per entry. The
+// room of a removed node is used again; the blocks go back when the list is emptied or destroyed.
+template <class Node>
+class NodePool {
+public:
+    NodePool() = default;
+    NodePool(const NodePool&) = delete;
+    NodePool& operator=(const NodePool&) = delete;
+    ~NodePool() { release(); }
+
+    template <class... A>
+    Node* make(A&&... args)
+    {
+        return new (take()) Node(std::forward<A>(args)...);
+    }
+    void destroy(Node* node)
+    {
+        node->~Node();
+        m_free = new (static_cast<void*>(node)) Free{m_free};
+    }
+    // Gives every block back; the nodes in them must have been destroyed.
+    void release()
+    {
+        while (m_blocks) {
+            Block* block = m_blocks;
+            m_blocks = block->next;
+            ::operator delete(block);
+        }
+        m_free = nullptr;
+        m_used = m_room = 0;
+    }
+
+private:
+    struct Free {
+        Free* next;
+    };
+    union Slot {
+        Free free;
+        alignas(Node) unsigned char node[sizeof(Node)];
+    };
+    struct Block {
+        Block* next;
+        Slot* slots() { return reinterpret_cast<Slot*>(reinterpret_cast<unsigned char*>(this) + kSlotsOffset); }
+    };
+    static constexpr std::size_t kSlotsOffset = (sizeof(Block) + alignof(Slot) - 1) / alignof(Slot) * alignof(Slot);
+    static constexpr int kFirstBlock = 4;
+    static constexpr int kLargestBlock = 256;
+
+    void* take()
+    {
+        if (m_free) {
+            Free* slot = m_free;
+            m_free = slot->next;
+            return slot;
+        }
+        if (m_used == m_room) {
+            m_room = m_blocks ? std::min(2 * m_room, kLargestBlock) : kFirstBlock;
+            m_blocks = new (::operator new(kSlotsOffset + std::size_t(m_room) * sizeof(Slot))) Block{m_blocks};
+            m_used = 0;
+        }
+        return &m_blocks->slots()[m_used++];
+    }
+
+    Block* m_blocks = nullptr;
+    Free* m_free = nullptr;
+    int m_used = 0;
+    int m_room = 0;
 };
 
 // A doubly linked list whose nodes are the POSITIONs handed out by the collections.
@@ -93,7 +270,7 @@ public:
     template <class... A>
     Node* insertBefore(Node* before, A&&... args)
     {
-        auto* n = new Node(std::forward<A>(args)...);
+        Node* n = m_pool.make(std::forward<A>(args)...);
         n->next = before;
         n->prev = before ? before->prev : m_tail;
         (n->prev ? n->prev->next : m_head) = n;
@@ -105,27 +282,31 @@ public:
     {
         (n->prev ? n->prev->next : m_head) = n->next;
         (n->next ? n->next->prev : m_tail) = n->prev;
-        delete n;
+        m_pool.destroy(n);
         --m_count;
     }
     void clear()
     {
         for (Node* n = m_head; n;) {
             Node* next = n->next;
-            delete n;
+            n->~Node();
             n = next;
         }
+        m_pool.release();
         m_head = m_tail = nullptr;
         m_count = 0;
     }
 
 private:
+    NodePool<Node> m_pool;
     Node* m_head = nullptr;
     Node* m_tail = nullptr;
     int m_count = 0;
 };
 
-// A string-keyed hash map that iterates in insertion order.
+// A string-keyed hash map that iterates in insertion order. Each entry is one node, on the list
+// of all entries in order and on the chain of its hash bucket; the buckets are a power of two in
+// number and at least as many as the entries.
 template <class V>
 class OrderedStringMap {
 public:
@@ -133,12 +314,23 @@ public:
         CString key;
         V value;
     };
-    using List = LinkedList<Entry>;
-    using Node = typename List::Node;
+    struct Node : __POSITION {
+        Entry value;
+        std::size_t hash;
+        Node* prev = nullptr;
+        Node* next = nullptr;
+        Node* chain = nullptr;
+        Node(const char* key, std::size_t keyHash) : value{CString(key), V()}, hash(keyHash) {}
+    };
 
-    int GetCount() const { return m_list.size(); }
-    int GetSize() const { return m_list.size(); }
-    BOOL IsEmpty() const { return m_list.size() == 0; }
+    OrderedStringMap() = default;
+    OrderedStringMap(const OrderedStringMap&) = delete;
+    OrderedStringMap& operator=(const OrderedStringMap&) = delete;
+    ~OrderedStringMap() { RemoveAll(); }
+
+    int GetCount() const { return m_count; }
+    int GetSize() const { return m_count; }
+    BOOL IsEmpty() const { return m_count == 0; }
 
     BOOL Lookup(const char* key, V& value) const
     {
@@ -157,31 +349,58 @@ public:
     void SetAt(const char* key, const V& value) { (*this)[key] = value; }
     V& operator[](const char* key)
     {
-        if (Node* n = find(key))
+        key = key ? key : "";
+        const std::size_t hash = CStringHash{}(key);
+        if (Node* n = find(key, hash))
             return n->value.value;
-        Node* n = m_list.insertBefore(nullptr, Entry{CString(key), V()});
-        m_index.emplace(n->value.key.view(), n);
+        if (std::size_t(m_count) >= m_bucketCount)
+            rehash(m_bucketCount ? 2 * m_bucketCount : kFirstBuckets);
+        Node* n = m_pool.make(key, hash);
+        Node*& bucket = m_buckets[hash & (m_bucketCount - 1)];
+        n->chain = bucket;
+        bucket = n;
+        n->prev = m_tail;
+        (m_tail ? m_tail->next : m_head) = n;
+        m_tail = n;
+        ++m_count;
         return n->value.value;
     }
     BOOL RemoveKey(const char* key)
     {
-        auto hit = m_index.find(std::string_view(key ? key : ""));
-        if (hit == m_index.end())
+        key = key ? key : "";
+        if (m_count == 0)
             return FALSE;
-        Node* n = hit->second;
-        m_index.erase(hit);
-        m_list.erase(n);
-        return TRUE;
+        const std::size_t hash = CStringHash{}(key);
+        for (Node** link = &m_buckets[hash & (m_bucketCount - 1)]; *link; link = &(*link)->chain) {
+            Node* n = *link;
+            if (n->hash != hash || n->value.key.view() != key)
+                continue;
+            *link = n->chain;
+            (n->prev ? n->prev->next : m_head) = n->next;
+            (n->next ? n->next->prev : m_tail) = n->prev;
+            m_pool.destroy(n);
+            --m_count;
+            return TRUE;
+        }
+        return FALSE;
     }
     void RemoveAll()
     {
-        m_index.clear();
-        m_list.clear();
+        for (Node* n = m_head; n;) {
+            Node* next = n->next;
+            n->~Node();
+            n = next;
+        }
+        m_pool.release();
+        m_buckets.reset();
+        m_bucketCount = 0;
+        m_head = m_tail = nullptr;
+        m_count = 0;
     }
-    POSITION GetStartPosition() const { return m_list.head(); }
+    POSITION GetStartPosition() const { return m_head; }
     void GetNextAssoc(POSITION& pos, CString& key, V& value) const
     {
-        Node* n = List::node(pos);
+        Node* n = static_cast<Node*>(pos);
         key = n->value.key;
         value = n->value.value;
         pos = n->next;
@@ -190,20 +409,46 @@ public:
     template <class F>
     void ForEach(F&& f) const
     {
-        for (Node* n = m_list.head(); n; n = n->next)
+        for (Node* n = m_head; n; n = n->next)
             f(n->value.key, n->value.value);
     }
 
 protected:
     Node* find(const char* key) const
     {
-        auto hit = m_index.find(std::string_view(key ? key : ""));
-        return hit == m_index.end() ? nullptr : hit->second;
+        key = key ? key : "";
+        return m_count ? find(key, CStringHash{}(key)) : nullptr;
+    }
+    Node* find(std::string_view key, std::size_t hash) const
+    {
+        if (m_count == 0)
+            return nullptr;
+        for (Node* n = m_buckets[hash & (m_bucketCount - 1)]; n; n = n->chain)
+            if (n->hash == hash && n->value.key.view() == key)
+                return n;
+        return nullptr;
     }
 
-    List m_list;
-    // Keys view the node's own key text, which never moves while the node lives.
-    std::unordered_map<std::string_view, Node*, CStringHash> m_index;
+private:
+    static constexpr std::size_t kFirstBuckets = 8;
+
+    void rehash(std::size_t bucketCount)
+    {
+        m_buckets = std::make_unique<Node*[]>(bucketCount);
+        m_bucketCount = bucketCount;
+        for (Node* n = m_head; n; n = n->next) {
+            Node*& bucket = m_buckets[n->hash & (bucketCount - 1)];
+            n->chain = bucket;
+            bucket = n;
+        }
+    }
+
+    NodePool<Node> m_pool;
+    std::unique_ptr<Node*[]> m_buckets;
+    std::size_t m_bucketCount = 0;
+    Node* m_head = nullptr;
+    Node* m_tail = nullptr;
+    int m_count = 0;
 };
 
 } // namespace platform::detail
@@ -222,7 +467,9 @@ public:
     using ArrayOf::Add;
 };
 
-class PLATFORM_API CDWordArray : public CObject, public platform::detail::ArrayOf<DWORD, DWORD> {
+// Keeps up to four numbers without an allocation.
+class PLATFORM_API CDWordArray : public CObject,
+                                 public platform::detail::ArrayOf<DWORD, DWORD, platform::detail::SmallVector<DWORD, 4>> {
     DECLARE_DYNAMIC(CDWordArray)
 public:
     CDWordArray() = default;
