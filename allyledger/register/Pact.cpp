@@ -14,10 +14,6 @@ using allyledger::pacts::PactPeriod;
 
 namespace {
 
-// Most histories hold a few periods: room for them at once saves the conditions' early growth
-// (the turn arrays keep as many without allocating).
-constexpr int kFirstRoom = 4;
-
 // Room for a signed 32-bit number in decimal: a sign and ten digits.
 constexpr size_t kNumberRoom = 11;
 
@@ -88,21 +84,17 @@ int CPact::FirstEndingAtOrAfter(DWORD turn) const
     return lo;
 }
 
-void CPact::InsertPeriodAt(int index, DWORD from, DWORD till, const char* conditions)
+void CPact::InsertPeriodAt(int index, DWORD from, DWORD till, const CString& conditions)
 {
-    if (index < GetCount()) {
-        m_Conditions.InsertAt(index, CString(conditions));
-        m_Till.InsertAt(index, till);
-        m_From.InsertAt(index, from);
+    if (index == GetCount()) {
+        m_Conditions.Add(conditions);
+        m_Till.Add(till);
+        m_From.Add(from);
         return;
     }
-    if (GetCount() == 0)
-        m_Conditions.Reserve(kFirstRoom);
-    // Set in place rather than added, which would copy a temporary text.
-    m_Conditions.SetSize(index + 1);
-    m_Conditions[index] = conditions;
-    m_Till.Add(till);
-    m_From.Add(from);
+    m_Conditions.InsertAt(index, conditions);
+    m_Till.InsertAt(index, till);
+    m_From.InsertAt(index, from);
 }
 
 void CPact::RemovePeriods(int first, int count)
@@ -123,7 +115,7 @@ void CPact::AssertOrderAround([[maybe_unused]] int index) const
     assert(index < 0 || index + 1 >= GetCount() || m_Till[index] < m_From[index + 1]);
 }
 
-void CPact::Insert(DWORD from, DWORD till, const char* conditions)
+void CPact::Insert(DWORD from, DWORD till, const CString& conditions)
 {
     if (from > till)
         return;

@@ -27,7 +27,8 @@ class CPact : public CObject {
 public:
     CPact() = default;
 
-    void Insert(DWORD from, DWORD till, const char* conditions);
+    // A stored period shares the characters of its conditions text.
+    void Insert(DWORD from, DWORD till, const CString& conditions);
     // The last turn of the unbroken pact (adjacent periods read as one) that covers turn, or 0.
     DWORD GetExpiry(DWORD turn) const;
     // The conditions of the period that covers turn, or "".
@@ -48,7 +49,7 @@ private:
     int FindCovering(DWORD turn) const;
     // The first period whose Till is at least turn, or GetCount() when there is none.
     int FirstEndingAtOrAfter(DWORD turn) const;
-    void InsertPeriodAt(int index, DWORD from, DWORD till, const char* conditions);
+    void InsertPeriodAt(int index, DWORD from, DWORD till, const CString& conditions);
     void RemovePeriods(int first, int count);
     void AssertOrderAround(int index) const;
 

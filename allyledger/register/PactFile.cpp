@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <string_view>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,61 +22,74 @@ using namespace allyledger::pacts;
 
 namespace {
 
-// The whole file with a terminating zero byte after it, or nothing when it cannot be read.
-// The file is read in one go before any line is taken in, so a read that fails half way
-// leaves the register as it was.
-class FileBytes {
+// Reads a file in pieces and hands them on as runs of whole lines, so that a file of any size
+// takes no more room than a piece and its longest line. Every run but the last of a file ends
+// with a line end; the byte after the last run is room for a terminating zero.
+class LineReader {
 public:
-    bool Read(const char* path)
+    // False when the file cannot be opened or a read fails; runs read before a failed read
+    // have been handed on.
+    template <class TakeRun>
+    bool Read(const char* path, TakeRun takeRun)
     {
         const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             return false;
-        const bool read = readAll(fd);
+        const bool read = readRuns(fd, takeRun);
         ::close(fd);
         return read;
     }
-    char* begin() { return m_data.get(); }
-    char* end() { return m_data.get() + m_size; }
 
 private:
-    bool readAll(int fd)
+    static constexpr size_t kPiece = 64 * 1024;
+
+    template <class TakeRun>
+    bool readRuns(int fd, TakeRun& takeRun)
     {
         struct stat info {};
         if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
             return false;
-        // The size is a first guess, and one byte more lets the read that meets the end find
-        // it without growing; a file that grows meanwhile is read to its end all the same.
-        reserve(info.st_size > 0 ? size_t(info.st_size) + 1 : 4096);
+        m_room = kPiece;
+        m_buffer = std::make_unique_for_overwrite<char[]>(m_room + 1);
+        // The bytes of a line that the last read did not finish, at the front of the buffer.
+        size_t kept = 0;
         for (;;) {
-            if (m_size == m_capacity)
-                reserve(m_capacity * 2);
-            const ssize_t got = ::read(fd, m_data.get() + m_size, m_capacity - m_size);
+            if (kept == m_room)
+                grow();
+            const ssize_t got = ::read(fd, m_buffer.get() + kept, m_room - kept);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 return false;
             if (got == 0)
                 break;
-            m_size += size_t(got);
+            char* const begin = m_buffer.get();
+            char* const end = begin + kept + size_t(got);
+            char* const lastLineEnd = static_cast<char*>(::memrchr(begin + kept, '\n', size_t(got)));
+            kept += size_t(got);
+            if (!lastLineEnd)
+                continue;
+            char* const runEnd = lastLineEnd + 1;
+            takeRun(begin, runEnd);
+            kept = size_t(end - runEnd);
+            std::memmove(begin, runEnd, kept);
         }
-        m_data[m_size] = '\0';
+        if (kept)
+            takeRun(m_buffer.get(), m_buffer.get() + kept);
         return true;
     }
 
-    // Room for capacity bytes and the terminating zero.
-    void reserve(size_t capacity)
+    // A line longer than the buffer: twice the room, keeping what is in it.
+    void grow()
     {
-        auto bigger = std::make_unique_for_overwrite<char[]>(capacity + 1);
-        if (m_size)
-            std::memcpy(bigger.get(), m_data.get(), m_size);
-        m_data = std::move(bigger);
-        m_capacity = capacity;
+        auto bigger = std::make_unique_for_overwrite<char[]>(2 * m_room + 1);
+        std::memcpy(bigger.get(), m_buffer.get(), m_room);
+        m_buffer = std::move(bigger);
+        m_room *= 2;
     }
 
-    std::unique_ptr<char[]> m_data;
-    size_t m_size = 0;
-    size_t m_capacity = 0;
+    std::unique_ptr<char[]> m_buffer;
+    size_t m_room = 0;
 };
 
 // Reads a number as ParseInt32 does, going straight through the plain case of up to nine
@@ -94,6 +108,104 @@ int32_t readNumber(const char* text, const char** end)
 
 bool isWhiteSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f'; }
 
+// Texts of a file are short, too short for a call of memcmp to pay.
+bool sameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k])
+            return false;
+    return true;
+}
+
+// Texts that recur across the lines of a file (race names, conditions), each held once: the
+// records that a file's lines make share their characters. A file holds few distinct texts, so
+// the table is open, probed in a row, at most half full.
+class TextPool {
+public:
+    TextPool() : m_slots(kFirstSlots) {}
+
+    // For a text looked up on nearly every line: a few recent texts are found by their length
+    // and three of their bytes, with no hash to compute, before the table is asked.
+    const CString& GetRecurring(std::string_view text)
+    {
+        if (text.empty())
+            return m_empty;
+        const size_t length = text.size();
+        Recent& recent = m_recent[(length * 5 + uint8_t(text[0]) * 3 + uint8_t(text[length / 2]) * 7 +
+                                   uint8_t(text[length - 1])) &
+                                  (kRecent - 1)];
+        if (recent.length != length || !sameText(recent.text.view(), text))
+            recent = Recent{uint32_t(length), Get(text)};
+        return recent.text;
+    }
+
+    const CString& Get(std::string_view text)
+    {
+        if (text.empty())
+            return m_empty;
+        const uint32_t hash = hashOf(text);
+        for (size_t k = hash & (m_slots.size() - 1);; k = (k + 1) & (m_slots.size() - 1)) {
+            Slot& slot = m_slots[k];
+            if (slot.length == 0) {
+                slot = Slot{hash, uint32_t(text.size()), CString(text)};
+                if (2 * ++m_count > m_slots.size()) {
+                    grow();
+                    return Get(text);
+                }
+                return slot.text;
+            }
+            if (slot.hash == hash && slot.length == text.size() && sameText(slot.text.view(), text))
+                return slot.text;
+        }
+    }
+
+private:
+    // A free slot has length 0, as no text in the table is empty.
+    struct Slot {
+        uint32_t hash = 0;
+        uint32_t length = 0;
+        CString text;
+    };
+    struct Recent {
+        uint32_t length = 0;
+        CString text;
+    };
+    static constexpr size_t kFirstSlots = 64;
+    static constexpr size_t kRecent = 16;
+
+    // The texts are short: a hash of one cheap step a byte, mixed at the end so that the low
+    // bits that pick the slot depend on every byte.
+    static uint32_t hashOf(std::string_view text)
+    {
+        uint32_t hash = uint32_t(text.size());
+        for (const char ch : text)
+            hash = hash * 31 + uint8_t(ch);
+        hash ^= hash >> 15;
+        hash *= 0x2c1b3c6du;
+        return hash ^ (hash >> 12);
+    }
+    void grow()
+    {
+        std::vector<Slot> old(2 * m_slots.size());
+        old.swap(m_slots);
+        for (Slot& slot : old) {
+            if (slot.length == 0)
+                continue;
+            size_t k = slot.hash & (m_slots.size() - 1);
+            while (m_slots[k].length != 0)
+                k = (k + 1) & (m_slots.size() - 1);
+            m_slots[k] = std::move(slot);
+        }
+    }
+
+    const CString m_empty;
+    std::vector<Slot> m_slots;
+    size_t m_count = 0;
+    Recent m_recent[kRecent];
+};
+
 } // namespace
 
 // Reads the lines of a file into a register. It keeps the owner's record and the last race's
@@ -103,17 +215,21 @@ class CPactRegister::FileReader {
 public:
     explicit FileReader(CPactRegister& pactRegister) : m_register(pactRegister) {}
 
-    // Takes the bytes of one file, which it changes in place, and ends with a zero byte at end.
+    // Takes in whole lines of a file, changing their bytes in place; the byte at end may be
+    // written when the last line has no line end.
     void ReadAll(char* text, char* end)
     {
         // Files hold no zero bytes as a rule; only when one does is each line searched for it.
         const bool zeroBytes = std::memchr(text, '\0', size_t(end - text)) != nullptr;
         while (text < end) {
-            char* lineEnd = find(text, end, '\n');
-            char* commas[2] = {find(text, lineEnd, kFieldSeparator), nullptr};
-            if (commas[0] != lineEnd)
-                commas[1] = find(commas[0] + 1, lineEnd, kFieldSeparator);
-            int commaCount = commas[0] == lineEnd ? 0 : commas[1] == lineEnd ? 1 : 2;
+            char* lineEnd = static_cast<char*>(std::memchr(text, '\n', size_t(end - text)));
+            lineEnd = lineEnd ? lineEnd : end;
+            // Lines are short: a plain walk finds their first two commas sooner than a search.
+            char* commas[2] = {nullptr, nullptr};
+            int commaCount = 0;
+            for (char* at = text; at < lineEnd && commaCount < 2; ++at)
+                if (*at == kFieldSeparator)
+                    commas[commaCount++] = at;
             char* next = lineEnd < end ? lineEnd + 1 : end;
             // A zero byte ends the line's text, as it would end any C text that holds the line.
             if (zeroBytes)
@@ -133,12 +249,6 @@ public:
     }
 
 private:
-    static char* find(char* from, char* end, char ch)
-    {
-        char* found = static_cast<char*>(std::memchr(from, ch, size_t(end - from)));
-        return found ? found : end;
-    }
-
     // firstComma is null when the line has fewer than two commas.
     void ReadLine(char* line, char* lineEnd, char* firstComma)
     {
@@ -160,34 +270,44 @@ private:
         if (*stop == kFieldSeparator)
             ++stop;
 
-        *firstComma = '\0';
-        PactFor(line, size_t(firstComma - line)).Insert(DWORD(from), DWORD(till), stop);
+        PactFor(std::string_view(line, size_t(firstComma - line)))
+            .Insert(DWORD(from), DWORD(till), m_texts.GetRecurring(std::string_view(stop, size_t(lineEnd - stop))));
     }
 
-    CPact& PactFor(const char* race, size_t length)
+    CPact& PactFor(std::string_view race)
     {
         if (!m_racePacts)
             m_racePacts = &m_register.GetOrAddOwner(m_owner.c_str());
-        if (!m_pact || std::string_view(race, length) != m_race) {
-            m_race.assign(race, length);
-            m_pact = &m_racePacts->GetOrAddPact(race);
+        if (!m_pact || !sameText(race, m_race.view())) {
+            m_race = m_texts.Get(race);
+            m_pact = &m_racePacts->GetOrAddPact(m_race);
         }
         return *m_pact;
     }
 
     CPactRegister& m_register;
+    TextPool m_texts;
     std::string m_owner;
     CRacePacts* m_racePacts = nullptr;
-    std::string m_race;
+    CString m_race;
     CPact* m_pact = nullptr;
 };
 
 void CPactRegister::Load(LPCTSTR path)
 {
-    FileBytes bytes;
-    if (!bytes.Read(path))
+    FileReader reader(*this);
+    if (m_owners.IsEmpty()) {
+        // The plug-in's one load, at its start: lines are taken in as they are read, and a read
+        // that fails part way empties the register again.
+        if (!LineReader().Read(path, [&reader](char* begin, char* end) { reader.ReadAll(begin, end); }))
+            DeleteOwners();
         return;
-    FileReader(*this).ReadAll(bytes.begin(), bytes.end());
+    }
+    // Pacts are there already: the whole file is read before its lines are taken in, so that a
+    // read that fails part way leaves them as they were.
+    std::string bytes;
+    if (LineReader().Read(path, [&bytes](char* begin, char* end) { bytes.append(begin, end); }))
+        reader.ReadAll(bytes.data(), bytes.data() + bytes.size());
 }
 
 void CPactRegister::Save(LPCTSTR path) const { Save(path, SystemFileSystem()); }

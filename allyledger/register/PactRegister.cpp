@@ -9,9 +9,12 @@ IMPLEMENT_DYNAMIC(CPactRegister, CObject)
 
 using namespace allyledger::pacts;
 
-CPactRegister::~CPactRegister()
+CPactRegister::~CPactRegister() { DeleteOwners(); }
+
+void CPactRegister::DeleteOwners()
 {
     m_owners.ForEach([](const CString&, CObject* racePacts) { delete racePacts; });
+    m_owners.RemoveAll();
 }
 
 CRacePacts* CPactRegister::FindOwner(LPCTSTR owner) const

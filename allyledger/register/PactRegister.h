@@ -69,6 +69,7 @@ private:
     class FileReader;
 
     CRacePacts& GetOrAddOwner(LPCTSTR owner);
+    void DeleteOwners();
 
     CMapStringToOb m_owners;
     CMapStringToString m_conditions;

@@ -13,9 +13,12 @@ CPact* CRacePacts::FindPact(const char* race) const
     return stored ? static_cast<CPact*>(*stored) : nullptr;
 }
 
-CPact& CRacePacts::GetOrAddPact(const char* race)
+CPact& CRacePacts::GetOrAddPact(const char* race) { return Made((*this)[race]); }
+
+CPact& CRacePacts::GetOrAddPact(const CString& race) { return Made((*this)[race]); }
+
+CPact& CRacePacts::Made(CObject*& stored)
 {
-    CObject*& stored = (*this)[race];
     if (!stored)
         stored = m_pacts.make();
     return *static_cast<CPact*>(stored);

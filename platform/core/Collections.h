@@ -5,121 +5,17 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
-#include <new>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "Object.h"
+#include "Storage.h"
 #include "String.h"
 
 namespace platform::detail {
-
-// A vector of plain values that keeps its first N values inside itself and goes to the heap
-// only beyond them: the arrays of numbers that objects keep a few of cost no allocation.
-template <class T, std::size_t N>
-class SmallVector {
-    static_assert(std::is_trivially_copyable_v<T>);
-
-public:
-    SmallVector() = default;
-    SmallVector(const SmallVector& other) { *this = other; }
-    SmallVector& operator=(const SmallVector& other)
-    {
-        if (this != &other) {
-            m_size = 0;
-            insert(end(), other.begin(), other.end());
-        }
-        return *this;
-    }
-    ~SmallVector() { freeHeap(); }
-
-    std::size_t size() const { return m_size; }
-    bool empty() const { return m_size == 0; }
-    T* begin() { return m_data; }
-    T* end() { return m_data + m_size; }
-    const T* begin() const { return m_data; }
-    const T* end() const { return m_data + m_size; }
-    T& operator[](std::size_t index) { return m_data[index]; }
-    const T& operator[](std::size_t index) const { return m_data[index]; }
-    bool operator==(const SmallVector& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
-
-    void reserve(std::size_t capacity)
-    {
-        if (capacity <= m_capacity)
-            return;
-        T* data = static_cast<T*>(::operator new(capacity * sizeof(T)));
-        std::copy(begin(), end(), data);
-        freeHeap();
-        m_data = data;
-        m_capacity = std::uint32_t(capacity);
-    }
-    void resize(std::size_t size)
-    {
-        if (size > m_size) {
-            makeRoom(size);
-            std::fill(end(), m_data + size, T());
-        }
-        m_size = std::uint32_t(size);
-    }
-    void push_back(T value)
-    {
-        makeRoom(m_size + 1);
-        m_data[m_size++] = value;
-    }
-    T* insert(T* at, std::size_t count, T value)
-    {
-        const std::size_t index = std::size_t(at - m_data);
-        makeRoom(m_size + count);
-        std::copy_backward(m_data + index, end(), end() + count);
-        std::fill_n(m_data + index, count, value);
-        m_size += std::uint32_t(count);
-        return m_data + index;
-    }
-    T* insert(T* at, const T* first, const T* last)
-    {
-        const std::size_t index = std::size_t(at - m_data);
-        const std::size_t count = std::size_t(last - first);
-        if (m_data + m_size > first && m_data < last) {
-            // Values from this vector itself: copied out first, as growing would move them.
-            const std::vector<T> values(first, last);
-            return insert(at, values.data(), values.data() + count);
-        }
-        makeRoom(m_size + count);
-        std::copy_backward(m_data + index, end(), end() + count);
-        std::copy(first, last, m_data + index);
-        m_size += std::uint32_t(count);
-        return m_data + index;
-    }
-    T* erase(T* first, T* last)
-    {
-        std::copy(last, end(), first);
-        m_size -= std::uint32_t(last - first);
-        return first;
-    }
-    void clear() { m_size = 0; }
-
-private:
-    void makeRoom(std::size_t size)
-    {
-        if (size > m_capacity)
-            reserve(std::max(size, 2 * std::size_t(m_capacity)));
-    }
-    void freeHeap()
-    {
-        if (m_data != m_inline)
-            ::operator delete(m_data);
-    }
-
-    T* m_data = m_inline;
-    std::uint32_t m_size = 0;
-    std::uint32_t m_capacity = N;
-    T m_inline[N];
-};
 
 // An array with the framework's interface over a vector.
 template <class T, class Arg, class Storage = std::vector<T>>
@@ -152,7 +48,10 @@ public:
     {
         if (index > GetSize())
             SetSize(index);
-        m_items.insert(m_items.begin() + index, std::size_t(count), value);
+        if (index == GetSize() && count == 1)
+            m_items.push_back(value);
+        else
+            m_items.insert(m_items.begin() + index, std::size_t(count), value);
     }
     void RemoveAt(int index, int count = 1) { m_items.erase(m_items.begin() + index, m_items.begin() + index + count); }
     void RemoveAll() { m_items.clear(); }
@@ -173,76 +72,6 @@ public:
 
 protected:
     Storage m_items;
-};
-
-// Room for the nodes of one list, taken from the system in blocks that grow as the list does,
-// so that a list of many small entries costs a few allocations rather than one per entry. The
-// room of a removed node is used again; the blocks go back when the list is emptied or destroyed.
-template <class Node>
-class NodePool {
-public:
-    NodePool() = default;
-    NodePool(const NodePool&) = delete;
-    NodePool& operator=(const NodePool&) = delete;
-    ~NodePool() { release(); }
-
-    template <class... A>
-    Node* make(A&&... args)
-    {
-        return new (take()) Node(std::forward<A>(args)...);
-    }
-    void destroy(Node* node)
-    {
-        node->~Node();
-        m_free = new (static_cast<void*>(node)) Free{m_free};
-    }
-    // Gives every block back; the nodes in them must have been destroyed.
-    void release()
-    {
-        while (m_blocks) {
-            Block* block = m_blocks;
-            m_blocks = block->next;
-            ::operator delete(block);
-        }
-        m_free = nullptr;
-        m_used = m_room = 0;
-    }
-
-private:
-    struct Free {
-        Free* next;
-    };
-    union Slot {
-        Free free;
-        alignas(Node) unsigned char node[sizeof(Node)];
-    };
-    struct Block {
-        Block* next;
-        Slot* slots() { return reinterpret_cast<Slot*>(reinterpret_cast<unsigned char*>(this) + kSlotsOffset); }
-    };
-    static constexpr std::size_t kSlotsOffset = (sizeof(Block) + alignof(Slot) - 1) / alignof(Slot) * alignof(Slot);
-    static constexpr int kFirstBlock = 4;
-    static constexpr int kLargestBlock = 256;
-
-    void* take()
-    {
-        if (m_free) {
-            Free* slot = m_free;
-            m_free = slot->next;
-            return slot;
-        }
-        if (m_used == m_room) {
-            m_room = m_blocks ? std::min(2 * m_room, kLargestBlock) : kFirstBlock;
-            m_blocks = new (::operator new(kSlotsOffset + std::size_t(m_room) * sizeof(Slot))) Block{m_blocks};
-            m_used = 0;
-        }
-        return &m_blocks->slots()[m_used++];
-    }
-
-    Block* m_blocks = nullptr;
-    Free* m_free = nullptr;
-    int m_used = 0;
-    int m_room = 0;
 };
 
 // A doubly linked list whose nodes are the POSITIONs handed out by the collections.
@@ -320,7 +149,7 @@ public:
         Node* prev = nullptr;
         Node* next = nullptr;
         Node* chain = nullptr;
-        Node(const char* key, std::size_t keyHash) : value{CString(key), V()}, hash(keyHash) {}
+        Node(CString key, std::size_t keyHash) : value{std::move(key), V()}, hash(keyHash) {}
     };
 
     OrderedStringMap() = default;
@@ -347,23 +176,16 @@ public:
         return n ? &n->value.value : nullptr;
     }
     void SetAt(const char* key, const V& value) { (*this)[key] = value; }
+    void SetAt(const CString& key, const V& value) { (*this)[key] = value; }
     V& operator[](const char* key)
     {
         key = key ? key : "";
-        const std::size_t hash = CStringHash{}(key);
-        if (Node* n = find(key, hash))
-            return n->value.value;
-        if (std::size_t(m_count) >= m_bucketCount)
-            rehash(m_bucketCount ? 2 * m_bucketCount : kFirstBuckets);
-        Node* n = m_pool.make(key, hash);
-        Node*& bucket = m_buckets[hash & (m_bucketCount - 1)];
-        n->chain = bucket;
-        bucket = n;
-        n->prev = m_tail;
-        (m_tail ? m_tail->next : m_head) = n;
-        m_tail = n;
-        ++m_count;
-        return n->value.value;
+        return findOrAdd(key, CStringHash{}(key), [key] { return CString(key); });
+    }
+    // The same for a key that is a CString already: a new entry shares its characters.
+    V& operator[](const CString& key)
+    {
+        return findOrAdd(key.view(), CStringHash{}(key.view()), [&key] { return key; });
     }
     BOOL RemoveKey(const char* key)
     {
@@ -432,6 +254,24 @@ protected:
 private:
     static constexpr std::size_t kFirstBuckets = 8;
 
+    template <class MakeKey>
+    V& findOrAdd(std::string_view key, std::size_t hash, MakeKey makeKey)
+    {
+        if (Node* n = find(key, hash))
+            return n->value.value;
+        if (std::size_t(m_count) >= m_bucketCount)
+            rehash(m_bucketCount ? 2 * m_bucketCount : kFirstBuckets);
+        Node* n = m_pool.make(makeKey(), hash);
+        Node*& bucket = m_buckets[hash & (m_bucketCount - 1)];
+        n->chain = bucket;
+        bucket = n;
+        n->prev = m_tail;
+        (m_tail ? m_tail->next : m_head) = n;
+        m_tail = n;
+        ++m_count;
+        return n->value.value;
+    }
+
     void rehash(std::size_t bucketCount)
     {
         m_buckets = std::make_unique<Node*[]>(bucketCount);
@@ -453,7 +293,9 @@ private:
 
 } // namespace platform::detail
 
-class PLATFORM_API CStringArray : public CObject, public platform::detail::ArrayOf<CString, const CString&> {
+// Keeps up to four texts without an allocation.
+class PLATFORM_API CStringArray : public CObject,
+                                  public platform::detail::ArrayOf<CString, const CString&, platform::detail::SmallVector<CString, 4>> {
     DECLARE_DYNAMIC(CStringArray)
 public:
     CStringArray() = default;

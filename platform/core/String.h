@@ -1,4 +1,13 @@
 // CString: a byte string of the framework (8-bit text, no encoding assumed).
+//
+// A CString is one pointer to its characters, which a small header of counts precedes. Copies
+// share the characters and count their owners; the first change to a shared text gives the
+// changing string a copy of its own. So a text repeated across a great many records (a race's
+// name, a pact's conditions) is held once, and a CString costs no more room than a pointer. The
+// empty text is one static text that every empty string shares; it is never freed.
+//
+// Like every framework object, a CString belongs to the user-interface thread: the owner count
+// is a plain number, not an atomic one.
 #pragma once
 
 #include <cstdarg>
@@ -9,41 +18,46 @@
 
 class PLATFORM_API CString {
 public:
-    CString() = default;
-    CString(const char* text) : m_text(text ? text : "") {}
-    CString(const char* text, int length) : m_text(text, length > 0 ? std::size_t(length) : 0) {}
-    CString(char ch, int repeat = 1) : m_text(repeat > 0 ? std::size_t(repeat) : 0, ch) {}
-    CString(std::string text) : m_text(std::move(text)) {}
-    CString(std::string_view text) : m_text(text) {}
+    CString() noexcept : m_text(EmptyText()) {}
+    CString(const char* text);
+    CString(const char* text, int length);
+    CString(char ch, int repeat = 1);
+    CString(const std::string& text) : CString(std::string_view(text)) {}
+    CString(std::string_view text);
+    CString(const CString& other) noexcept : m_text(other.m_text) { AddOwner(); }
+    CString(CString&& other) noexcept : m_text(other.m_text) { other.m_text = EmptyText(); }
+    ~CString() { Release(); }
 
-    int GetLength() const { return int(m_text.size()); }
-    BOOL IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
-    char GetAt(int index) const { return m_text[std::size_t(index)]; }
-    char operator[](int index) const { return m_text[std::size_t(index)]; }
-    void SetAt(int index, char ch) { m_text[std::size_t(index)] = ch; }
-    operator const char*() const { return m_text.c_str(); }
-    const char* GetString() const { return m_text.c_str(); }
-    const std::string& str() const { return m_text; }
-    std::string_view view() const { return m_text; }
+    int GetLength() const { return GetHeader()->length; }
+    BOOL IsEmpty() const { return GetHeader()->length == 0; }
+    void Empty();
+    char GetAt(int index) const { return m_text[index]; }
+    char operator[](int index) const { return m_text[index]; }
+    void SetAt(int index, char ch);
+    operator const char*() const { return m_text; }
+    const char* GetString() const { return m_text; }
+    std::string str() const { return std::string(view()); }
+    std::string_view view() const { return std::string_view(m_text, std::size_t(GetHeader()->length)); }
 
-    CString& operator=(const char* text) { m_text = text ? text : ""; return *this; }
-    CString& operator=(char ch) { m_text.assign(1, ch); return *this; }
-    CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }
-    CString& operator+=(const char* text) { if (text) m_text += text; return *this; }
-    CString& operator+=(char ch) { m_text += ch; return *this; }
+    CString& operator=(const CString& other) noexcept;
+    CString& operator=(CString&& other) noexcept;
+    CString& operator=(const char* text);
+    CString& operator=(char ch) { return Assign(&ch, 1); }
+    CString& operator+=(const CString& other) { return Append(other.view()); }
+    CString& operator+=(const char* text);
+    CString& operator+=(char ch) { return Append(std::string_view(&ch, 1)); }
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.m_text + b.m_text); }
-    friend CString operator+(const CString& a, const char* b) { return CString(a.m_text + (b ? b : "")); }
-    friend CString operator+(const char* a, const CString& b) { return CString((a ? a : "") + b.m_text); }
-    friend CString operator+(const CString& a, char b) { return CString(a.m_text + b); }
-    friend CString operator+(char a, const CString& b) { return CString(a + b.m_text); }
+    friend CString operator+(const CString& a, const CString& b) { return Concat(a.view(), b.view()); }
+    friend CString operator+(const CString& a, const char* b) { return Concat(a.view(), b ? b : ""); }
+    friend CString operator+(const char* a, const CString& b) { return Concat(a ? a : "", b.view()); }
+    friend CString operator+(const CString& a, char b) { return Concat(a.view(), std::string_view(&b, 1)); }
+    friend CString operator+(char a, const CString& b) { return Concat(std::string_view(&a, 1), b.view()); }
 
     // Byte-wise comparisons, as strcmp.
     int Compare(const char* text) const;
     int CompareNoCase(const char* text) const;
-    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
-    friend bool operator==(const CString& a, const char* b) { return a.m_text == (b ? b : ""); }
+    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text || a.view() == b.view(); }
+    friend bool operator==(const CString& a, const char* b) { return a.view() == (b ? b : ""); }
     friend bool operator==(const char* a, const CString& b) { return b == a; }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
@@ -88,13 +102,50 @@ public:
     void FormatV(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-    // Direct buffer access: GetBuffer gives room for at least minLength bytes and a terminator;
-    // ReleaseBuffer takes the length (or the terminator's position when -1).
+    // Direct buffer access: GetBuffer gives room for at least minLength bytes and a terminator,
+    // holding the text as it was; ReleaseBuffer takes the new length (or the position of the
+    // first zero byte when -1), at most the room that GetBuffer gave.
     char* GetBuffer(int minLength = 0);
     void ReleaseBuffer(int newLength = -1);
 
 private:
-    std::string m_text;
+    // Precedes the characters. Only the static empty text has no room (capacity 0).
+    struct Header {
+        int owners;
+        int length;
+        int capacity;
+    };
+    struct EmptyData {
+        Header header;
+        char text[1];
+    };
+    static EmptyData s_empty;
+
+    static char* EmptyText() noexcept { return s_empty.text; }
+    static char* Allocate(int capacity);
+    static CString Concat(std::string_view a, std::string_view b);
+
+    Header* GetHeader() const { return reinterpret_cast<Header*>(m_text) - 1; }
+    void AddOwner() const noexcept
+    {
+        if (GetHeader()->capacity)
+            ++GetHeader()->owners;
+    }
+    void Release() noexcept
+    {
+        Header* header = GetHeader();
+        if (header->capacity && --header->owners == 0)
+            Free(header);
+    }
+    static void Free(Header* header) noexcept;
+    // Makes the text this string's own with room for at least capacity bytes, keeping the
+    // first keep bytes of it.
+    void MakeOwnRoom(int capacity, int keep);
+    void SetLength(int length);
+    CString& Assign(const char* text, std::size_t length);
+    CString& Append(std::string_view text);
+
+    char* m_text;
 };
 
 struct CStringHash {

@@ -69,3 +69,63 @@ TEST(CString, EditsInPlace)
     text.ReleaseBuffer();
     EXPECT_EQ(text, "x");
 }
+
+// Copies share their characters until one of them changes: every change must leave the other
+// copies as they were.
+TEST(CString, ChangingACopyLeavesTheOthersAsTheyWere)
+{
+    struct Case {
+        const char* name;
+        void (*change)(CString&);
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"SetAt", [](CString& s) { s.SetAt(0, 'a'); }, "alpha/Zorg"},
+        {"+=", [](CString& s) { s += "!"; }, "Alpha/Zorg!"},
+        {"assign", [](CString& s) { s = "Vex"; }, "Vex"},
+        {"MakeUpper", [](CString& s) { s.MakeUpper(); }, "ALPHA/ZORG"},
+        {"MakeLower", [](CString& s) { s.MakeLower(); }, "alpha/zorg"},
+        {"MakeReverse", [](CString& s) { s.MakeReverse(); }, "groZ/ahplA"},
+        {"Trim", [](CString& s) { s.Trim("Ag"); }, "lpha/Zor"},
+        {"Replace char", [](CString& s) { s.Replace('/', '-'); }, "Alpha-Zorg"},
+        {"Replace text", [](CString& s) { s.Replace("Zorg", "Vex"); }, "Alpha/Vex"},
+        {"Remove", [](CString& s) { s.Remove('a'); }, "Alph/Zorg"},
+        {"Insert", [](CString& s) { s.Insert(5, "!"); }, "Alpha!/Zorg"},
+        {"Delete", [](CString& s) { s.Delete(0, 6); }, "Zorg"},
+        {"Format", [](CString& s) { s.Format("%d", 7); }, "7"},
+        {"AppendFormat", [](CString& s) { s.AppendFormat("%d", 7); }, "Alpha/Zorg7"},
+        {"Empty", [](CString& s) { s.Empty(); }, ""},
+        {"GetBuffer", [](CString& s) { s.GetBuffer(20)[0] = 'x'; s.ReleaseBuffer(); }, "xlpha/Zorg"},
+    };
+    for (const Case& c : cases) {
+        const CString original("Alpha/Zorg");
+        CString copy = original;
+        CString second;
+        second = copy;
+        c.change(copy);
+        EXPECT_EQ(copy, c.expected) << c.name;
+        EXPECT_EQ(original, "Alpha/Zorg") << c.name;
+        EXPECT_EQ(second, "Alpha/Zorg") << c.name;
+        EXPECT_EQ(original.GetLength(), 10) << c.name;
+    }
+}
+
+TEST(CString, TakesTextFromItsOwnCharacters)
+{
+    CString text("Alpha/Zorg");
+    text = text.GetString() + 6;
+    EXPECT_EQ(text, "Zorg");
+    text += text;
+    EXPECT_EQ(text, "ZorgZorg");
+    text = text;
+    EXPECT_EQ(text, "ZorgZorg");
+    text.Format("%s-%s", text.GetString(), text.GetString());
+    EXPECT_EQ(text, "ZorgZorg-ZorgZorg");
+    CString moved = std::move(text);
+    EXPECT_EQ(moved, "ZorgZorg-ZorgZorg");
+    EXPECT_TRUE(text.IsEmpty());
+    // Bytes after a zero byte are kept and compared.
+    const CString withZero("a\0b", 3);
+    EXPECT_EQ(withZero.GetLength(), 3);
+    EXPECT_NE(withZero, CString("a"));
+}
