@@ -97,4 +97,35 @@ void AtomicFileWriter::Discard()
     }
 }
 
+namespace {
+constexpr size_t kFileBufferSize = 64 * 1024;
+}
+
+FileBuffer::FileBuffer(AtomicFileWriter& file)
+    : m_file(file),
+      m_capacity(kFileBufferSize),
+      m_buffer(std::make_unique_for_overwrite<char[]>(m_capacity)),
+      m_at(m_buffer.get()),
+      m_end(m_at + m_capacity)
+{
+}
+
+void FileBuffer::Flush()
+{
+    m_file.Write(std::string_view(m_buffer.get(), size_t(m_at - m_buffer.get())));
+    m_at = m_buffer.get();
+}
+
+void FileBuffer::MakeRoom(size_t size)
+{
+    Flush();
+    if (size <= m_capacity)
+        return;
+    // Room for one very long line.
+    m_capacity = size;
+    m_buffer = std::make_unique_for_overwrite<char[]>(m_capacity);
+    m_at = m_buffer.get();
+    m_end = m_at + m_capacity;
+}
+
 } // namespace allyledger::pacts

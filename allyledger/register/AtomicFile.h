@@ -2,6 +2,8 @@
 // it, which is synced and then renamed over the old one.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -46,6 +48,39 @@ private:
     std::string m_temporary;
     int m_fd = -1;
     bool m_failed = false;
+};
+
+// The bytes of a file on their way out: gathered in a buffer small enough for the processor's
+// caches and written out whenever it fills. Room(size) gives a place for up to size bytes and
+// Put(end) takes those written there up to end.
+class FileBuffer {
+public:
+    explicit FileBuffer(AtomicFileWriter& file);
+
+    char* Room(size_t size)
+    {
+        if (size_t(m_end - m_at) < size)
+            MakeRoom(size);
+        return m_at;
+    }
+    void Put(char* end) { m_at = end; }
+    void Append(std::string_view bytes)
+    {
+        char* to = Room(bytes.size());
+        std::memcpy(to, bytes.data(), bytes.size());
+        Put(to + bytes.size());
+    }
+    // Writes out what the buffer holds.
+    void Flush();
+
+private:
+    void MakeRoom(size_t size);
+
+    AtomicFileWriter& m_file;
+    size_t m_capacity;
+    std::unique_ptr<char[]> m_buffer;
+    char* m_at;
+    char* m_end;
 };
 
 } // namespace allyledger::pacts

@@ -4,10 +4,12 @@
 #include <cassert>
 #include <charconv>
 
+#include "AtomicFile.h"
 #include "PactTexts.h"
 
 IMPLEMENT_DYNAMIC(CPact, CObject)
 
+using allyledger::pacts::FileBuffer;
 using allyledger::pacts::kFieldSeparator;
 using allyledger::pacts::kLineEnd;
 using allyledger::pacts::PactPeriod;
@@ -219,19 +221,13 @@ void CPact::AppendLines(const char* race, CStringList& lines) const
     }
 }
 
-// Save calls this for every race of a file: the lines are written in place, into room made
-// once for all of them.
-void CPact::AppendFileLines(std::string& out, const CString& race) const
+void CPact::AppendFileLines(FileBuffer& out, const CString& race) const
 {
-    size_t room = 0;
-    for (int k = 0; k < GetCount(); ++k)
-        room += pactLineRoom(race.view(), m_Conditions[k].view(), kLineEnd);
-    const size_t start = out.size();
-    out.resize(start + room);
-    char* end = out.data() + start;
-    for (int k = 0; k < GetCount(); ++k)
-        end = writePactLine(end, race.view(), m_From[k], m_Till[k], m_Conditions[k].view(), kLineEnd);
-    out.resize(size_t(end - out.data()));
+    for (int k = 0; k < GetCount(); ++k) {
+        const std::string_view conditions = m_Conditions[k].view();
+        char* to = out.Room(pactLineRoom(race.view(), conditions, kLineEnd));
+        out.Put(writePactLine(to, race.view(), m_From[k], m_Till[k], conditions, kLineEnd));
+    }
 }
 
 PactPeriod CPact::GetPeriod(int index) const { return PactPeriod{m_From[index], m_Till[index], m_Conditions[index]}; }

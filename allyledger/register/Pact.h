@@ -17,6 +17,8 @@ struct PactPeriod {
     bool operator==(const PactPeriod&) const = default;
 };
 
+class FileBuffer;
+
 } // namespace allyledger::pacts
 
 // The periods are kept sorted by turn and disjoint (Till[k] < From[k+1]); adjacent periods are
@@ -41,8 +43,8 @@ public:
 
     int GetCount() const { return m_Conditions.GetSize(); }
     allyledger::pacts::PactPeriod GetPeriod(int index) const;
-    // Appends this history's pact file lines, each followed by the file's line end.
-    void AppendFileLines(std::string& out, const CString& race) const;
+    // Writes this history's pact file lines, each followed by the file's line end.
+    void AppendFileLines(allyledger::pacts::FileBuffer& out, const CString& race) const;
 
 private:
     // The index of the period that covers turn, or -1.

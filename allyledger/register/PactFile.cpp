@@ -318,24 +318,15 @@ void CPactRegister::Save(LPCTSTR path, FileSystem& fileSystem) const
     if (m_owners.IsEmpty())
         return;
     AtomicFileWriter file(path, fileSystem);
-    // The lines are gathered in a buffer that stays small enough for the processor's caches
-    // and is written out whenever it fills.
-    constexpr size_t kChunk = 64 * 1024;
-    std::string chunk;
-    chunk.reserve(kChunk + 4096);
-    m_owners.ForEach([&](const CString& owner, CObject* object) {
-        chunk += kOwnerMark;
-        chunk += owner.view();
-        chunk += kLineEnd;
-        static_cast<const CRacePacts*>(object)->ForEach([&](const CString& race, CObject* pact) {
-            static_cast<const CPact*>(pact)->AppendFileLines(chunk, race);
-            if (chunk.size() >= kChunk) {
-                file.Write(chunk);
-                chunk.clear();
-            }
-        });
-        chunk += kLineEnd;
+    FileBuffer out(file);
+    m_owners.ForEach([&out](const CString& owner, CObject* object) {
+        out.Append(std::string_view(&kOwnerMark, 1));
+        out.Append(owner.view());
+        out.Append(kLineEnd);
+        static_cast<const CRacePacts*>(object)->ForEach(
+            [&out](const CString& race, CObject* pact) { static_cast<const CPact*>(pact)->AppendFileLines(out, race); });
+        out.Append(kLineEnd);
     });
-    file.Write(chunk);
+    out.Flush();
     file.Commit();
 }

@@ -83,8 +83,13 @@ struct Fixture {
             std::abort();
         folder = pattern;
         pactFile = folder + "/Allyledger.ini";
-        FillRegister(loaded);
-        loaded.Save(pactFile.c_str());
+        {
+            CPactRegister filled;
+            FillRegister(filled);
+            filled.Save(pactFile.c_str());
+        }
+        // Saved as the plug-in saves it: a register read from its file, then changed.
+        loaded.Load(pactFile.c_str());
         bytes = ReadAll(pactFile);
     }
     ~Fixture() { std::system(("rm -rf " + folder).c_str()); }

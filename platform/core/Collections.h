@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -228,11 +229,18 @@ public:
         pos = n->next;
     }
 
+    // Calls f(key, value) for every entry in order. Where the values point to objects, the
+    // next entry's object is fetched into the cache while f works on this one: a walk over
+    // many objects would otherwise wait for memory at each of them.
     template <class F>
     void ForEach(F&& f) const
     {
-        for (Node* n = m_head; n; n = n->next)
+        for (Node* n = m_head; n; n = n->next) {
+            if constexpr (std::is_pointer_v<V>)
+                if (n->next)
+                    __builtin_prefetch(n->next->value.value);
             f(n->value.key, n->value.value);
+        }
     }
 
 protected:

@@ -153,6 +153,39 @@ TEST_F(PactFile, LoadAddsToTheRegisterAndAnUnreadableFileChangesNothing)
     EXPECT_EQ(DumpRegister(reg), (Rows{{kOwner, "Krell", "10", "20", "A"}, {kOwner, "Krell", "21", "30", "B"}}));
 }
 
+// A file is read in pieces of some kilobytes: lines that cross from one piece into the next,
+// and a line longer than a piece, come back whole, whether the register was empty or not.
+TEST_F(PactFile, ALargeFileLoadsWholeAcrossItsReadPieces)
+{
+    CPactRegister expected;
+    expected.AddPact("Before/Us", "Krell", 1, 2, "");
+    std::string bytes;
+    for (int owner = 0; owner < 40; ++owner) {
+        const std::string key = "Game" + std::to_string(owner) + "/Us";
+        bytes += "@" + key + (owner % 2 ? "\n" : "\r\n");
+        for (int line = 0; line < 200; ++line) {
+            const std::string race = "Race" + std::to_string(line % 7);
+            const std::string conditions = owner == 17 && line == 3 ? std::string(150000, 'N') : std::string(line % 3, 'T');
+            bytes += race + "," + std::to_string(line * 10) + "," + std::to_string(line * 10 + 5) + "," + conditions + "\r\n";
+            expected.AddPact(key.c_str(), race.c_str(), line * 10, line * 10 + 5, conditions.c_str());
+        }
+    }
+    bytes += "@Last/Us\r\nVex,1,2,N";
+    expected.AddPact("Last/Us", "Vex", 1, 2, "N");
+    ASSERT_GT(bytes.size(), 250000u);
+    WriteBytes(File(), bytes);
+
+    CPactRegister empty;
+    empty.Load(File().c_str());
+    CPactRegister holding;
+    holding.AddPact("Before/Us", "Krell", 1, 2, "");
+    holding.Load(File().c_str());
+    EXPECT_EQ(DumpRegister(holding), DumpRegister(expected));
+    Rows withoutFirst = DumpRegister(expected);
+    withoutFirst.erase(withoutFirst.begin());
+    EXPECT_EQ(DumpRegister(empty), withoutFirst);
+}
+
 TEST_F(PactFile, SaveWritesOwnerBlocksWithCrLf)
 {
     CPactRegister reg;
