@@ -33,7 +33,7 @@ CRacePacts& CPactRegister::GetOrAddOwner(LPCTSTR owner)
 {
     CObject*& stored = m_owners[owner];
     if (!stored)
-        stored = new CRacePacts;
+        stored = new CRacePacts(m_pacts);
     return *static_cast<CRacePacts*>(stored);
 }
 

@@ -71,6 +71,7 @@ private:
     CRacePacts& GetOrAddOwner(LPCTSTR owner);
     void DeleteOwners();
 
+    PactPool m_pacts;
     CMapStringToOb m_owners;
     CMapStringToString m_conditions;
 };

@@ -3,11 +3,16 @@
 
 #include "Pact.h"
 
-// Owns its CPact objects: they are deleted with it. Entries are never removed.
+// The room that CPact objects are made in. A register makes a great many histories at once when
+// it reads its file, so they come from blocks that all of its records share.
+using PactPool = platform::detail::NodePool<CPact>;
+
+// Owns its CPact objects: they are deleted with it. Entries are never removed. The pool must
+// outlive the record.
 class CRacePacts : public CMapStringToOb {
     DECLARE_DYNAMIC(CRacePacts)
 public:
-    CRacePacts() = default;
+    explicit CRacePacts(PactPool& pacts) : m_pacts(pacts) {}
     ~CRacePacts() override;
 
     // The race's history, or null when the race has none.
@@ -21,7 +26,5 @@ private:
     // The history an entry holds, made when the entry is new.
     CPact& Made(CObject*& stored);
 
-    // The histories are made in blocks, as reading a file makes a great many at once; since no
-    // entry is ever removed, a block lives as long as the record.
-    platform::detail::NodePool<CPact> m_pacts;
+    PactPool& m_pacts;
 };

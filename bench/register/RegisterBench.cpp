@@ -6,10 +6,10 @@
 // shown with the sync left out, and the plain write with a sync added.
 //
 // The plug-in loads its file once, at its start, in a process whose memory is all new: each of
-// the register's pages costs a page fault, which in a virtual machine is dear. So Load is
-// timed three ways: in a new process each time (as the plug-in does it, beside getline in a new
-// process), in this process with the freed register's memory handed back to the system before
-// each load, and with that memory kept, where only reading, parsing and building are timed.
+// the register's pages costs a page fault, which in a virtual machine is dear. So Load is timed
+// in a new process each time, beside getline in a new process, and in this process, where
+// the memory of one register is used again by the next and only reading, parsing and building
+// are timed, beside getline in this process.
 //
 // Extra modes, for measuring outside the benchmark loop:
 //   bench_register --write-file=PATH   writes the generated pact file to PATH
@@ -126,47 +126,33 @@ void BM_PlainGetline(benchmark::State& state)
 }
 BENCHMARK(BM_PlainGetline)->Unit(benchmark::kMillisecond);
 
-// Destroying a register frees a great many small blocks, which the allocator sorts out lazily,
-// at its next large allocation (the next file's bytes). That is the destruction's work, so a
-// large allocation makes it happen while the timing is paused.
-void SortOutFreedBlocks()
+// Loads in this process, one fresh register after another: the memory of each destroyed
+// register is used again by the next, so only reading, parsing and building are timed. The
+// allocator is told to keep what is freed, which it would otherwise give back to the system
+// now and then, so that each load is timed alike. Destroying a register frees a great many
+// small blocks, which the allocator sorts out lazily, at its next large allocation; a large
+// allocation makes that happen while the timing is paused.
+void BM_Load(benchmark::State& state)
 {
-    void* large = std::malloc(64 * 1024);
-    benchmark::DoNotOptimize(large);
-    std::free(large);
-}
-
-void LoadRepeatedly(benchmark::State& state)
-{
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
     for (auto _ : state) {
         auto reg = std::make_unique<CPactRegister>();
         reg->Load(Data().pactFile.c_str());
         benchmark::DoNotOptimize(reg.get());
         state.PauseTiming();
         reg.reset();
-        SortOutFreedBlocks();
+        void* large = std::malloc(64 * 1024);
+        benchmark::DoNotOptimize(large);
+        std::free(large);
         state.ResumeTiming();
     }
-    SetFileCounters(state);
-}
-
-// The allocator hands the freed register back to the system, so every load takes fresh pages
-// for its ~10 MB, as the one load at the plug-in's start does.
-void BM_Load(benchmark::State& state) { LoadRepeatedly(state); }
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
-
-// The same with the freed memory kept by the process, so that only the reading, parsing and
-// building is timed.
-void BM_LoadWarmHeap(benchmark::State& state)
-{
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    LoadRepeatedly(state);
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     malloc_trim(0);
+    SetFileCounters(state);
 }
-BENCHMARK(BM_LoadWarmHeap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
 // Runs this program again with --once=what on the pact file and returns the time it prints.
 double SecondsInNewProcess(const char* what)
