@@ -25,6 +25,7 @@ size_t pactLineRoom(std::string_view race, std::string_view conditions, std::str
     return race.size() + 3 + 2 * kNumberRoom + conditions.size() + lineEnd.size();
 }
 
+// The texts are a few bytes: a plain loop copies them sooner than a call of memmove would.
 char* copyText(char* to, std::string_view text)
 {
     for (char ch : text)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +38,7 @@ constinit CString::EmptyData CString::s_empty = {{0, 0, 0}, {'\0'}};
 
 char* CString::Allocate(int capacity)
 {
+    static_assert(offsetof(EmptyData, text) == sizeof(Header), "the characters follow their header");
     auto* header = static_cast<Header*>(std::malloc(sizeof(Header) + std::size_t(capacity) + 1));
     if (!header)
         throw std::bad_alloc();
