@@ -84,6 +84,7 @@ public:
         const T copy(value);
         makeRoom(m_size + count);
         std::uninitialized_fill_n(end(), count, copy);
+        m_size += std::uint32_t(count);
         return rotateIn(index, count);
     }
     T* insert(T* at, const T* first, const T* last)
@@ -133,10 +134,9 @@ private:
         std::uninitialized_copy(first, last, end());
         m_size += std::uint32_t(last - first);
     }
-    // Moves the count elements just added at the end to index.
+    // Moves the last count elements to index.
     T* rotateIn(std::size_t index, std::size_t count)
     {
-        m_size += std::uint32_t(count);
         std::rotate(begin() + index, end() - count, end());
         return begin() + index;
     }

@@ -359,20 +359,25 @@ void CString::Format(const char* format, ...)
 
 void CString::FormatV(const char* format, va_list args)
 {
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0) {
+    // Most texts are short: they are formatted on the stack and then taken in, into this
+    // string's own room when it has enough. A longer one is formatted again, into room of its
+    // own, as the arguments may be this string's own characters.
+    char local[256];
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(local, sizeof local, format, args);
+    if (length >= 0 && std::size_t(length) < sizeof local) {
+        Assign(local, std::size_t(length));
+    } else if (length < 0) {
         Empty();
-        return;
+    } else {
+        CString text;
+        text.MakeOwnRoom(length, 0);
+        std::vsnprintf(text.m_text, std::size_t(length) + 1, format, again);
+        text.SetLength(length);
+        *this = std::move(text);
     }
-    // Formatted into a text of its own, as the arguments may be this string's own characters.
-    CString text;
-    text.MakeOwnRoom(length, 0);
-    std::vsnprintf(text.m_text, std::size_t(length) + 1, format, args);
-    text.SetLength(length);
-    *this = std::move(text);
+    va_end(again);
 }
 
 void CString::AppendFormat(const char* format, ...)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "platform/core/Collections.h"
@@ -109,4 +110,68 @@ TEST(CStringArray, InsertsRemovesAndCopies)
     numbers.InsertAt(0, 3u, 2);
     EXPECT_EQ(numbers.GetSize(), 3);
     EXPECT_EQ(numbers[2], 7u);
+}
+
+// The arrays keep their first few elements inside themselves and move to the heap beyond them:
+// random edits, compared with a plain vector, cross that boundary both ways many times.
+TEST(CStringArray, EditsAcrossItsInlineRoomMatchAPlainVector)
+{
+    std::mt19937 random(11);
+    CStringArray array;
+    CDWordArray numbers;
+    std::vector<std::string> model;
+    for (int step = 0; step < 4000; ++step) {
+        const int size = int(model.size());
+        const int at = size ? int(random() % (size + 1)) : 0;
+        const std::string text(random() % 20, char('a' + step % 26));
+        switch (random() % 6) {
+        case 0:
+        case 1:
+            array.Add(text.c_str());
+            numbers.Add(DWORD(text.size()));
+            model.push_back(text);
+            break;
+        case 2: {
+            const int count = int(random() % 3) + 1;
+            array.InsertAt(at, CString(text.c_str()), count);
+            numbers.InsertAt(at, DWORD(text.size()), count);
+            model.insert(model.begin() + at, size_t(count), text);
+            break;
+        }
+        case 3:
+            if (at < size) {
+                const int count = std::min(int(random() % 4) + 1, size - at);
+                array.RemoveAt(at, count);
+                numbers.RemoveAt(at, count);
+                model.erase(model.begin() + at, model.begin() + at + count);
+            }
+            break;
+        case 4:
+            // An element of the array itself, inserted into it.
+            if (size) {
+                array.InsertAt(at, array[size - 1]);
+                numbers.InsertAt(at, numbers[size - 1]);
+                model.insert(model.begin() + at, std::string(model[size - 1]));
+            }
+            break;
+        case 5: {
+            const CStringArray copy(array);
+            array.RemoveAll();
+            array.Append(copy);
+            const int keep = int(random() % 9);
+            if (keep < size) {
+                array.SetSize(keep);
+                numbers.SetSize(keep);
+                model.resize(size_t(keep));
+            }
+            break;
+        }
+        }
+        ASSERT_EQ(array.GetSize(), int(model.size())) << "step " << step;
+        ASSERT_EQ(numbers.GetSize(), int(model.size())) << "step " << step;
+        for (int k = 0; k < array.GetSize(); ++k) {
+            ASSERT_EQ(array[k].str(), model[size_t(k)]) << "step " << step << " element " << k;
+            ASSERT_EQ(numbers[k], DWORD(model[size_t(k)].size())) << "step " << step << " element " << k;
+        }
+    }
 }
