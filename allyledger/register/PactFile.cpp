@@ -32,15 +32,20 @@ public:
     template <class TakeRun>
     bool Read(const char* path, TakeRun takeRun)
     {
-        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool read = readRuns(fd, takeRun);
-        ::close(fd);
-        return read;
+        const OpenFile file{::open(path, O_RDONLY | O_CLOEXEC)};
+        return file.fd >= 0 && readRuns(file.fd, takeRun);
     }
 
 private:
+    // Closed however the reading ends, a run that throws included.
+    struct OpenFile {
+        int fd;
+        ~OpenFile()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    };
     static constexpr size_t kPiece = 64 * 1024;
 
     template <class TakeRun>
@@ -298,9 +303,14 @@ void CPactRegister::Load(LPCTSTR path)
     FileReader reader(*this);
     if (m_owners.IsEmpty()) {
         // The plug-in's one load, at its start: lines are taken in as they are read, and a read
-        // that fails part way empties the register again.
-        if (!LineReader().Read(path, [&reader](char* begin, char* end) { reader.ReadAll(begin, end); }))
+        // that fails part way (or runs out of memory) empties the register again.
+        try {
+            if (!LineReader().Read(path, [&reader](char* begin, char* end) { reader.ReadAll(begin, end); }))
+                DeleteOwners();
+        } catch (...) {
             DeleteOwners();
+            throw;
+        }
         return;
     }
     // Pacts are there already: the whole file is read before its lines are taken in, so that a

@@ -39,16 +39,25 @@ public:
         m_items.push_back(value);
         return GetUpperBound();
     }
+    // A value beyond the end may be one of the elements, which growing moves: it is copied first.
     void SetAtGrow(int index, Arg value)
     {
-        if (index >= GetSize())
+        if (index >= GetSize()) {
+            const T copy(value);
             SetSize(index + 1);
+            m_items[std::size_t(index)] = copy;
+            return;
+        }
         m_items[std::size_t(index)] = value;
     }
     void InsertAt(int index, Arg value, int count = 1)
     {
-        if (index > GetSize())
+        if (index > GetSize()) {
+            const T copy(value);
             SetSize(index);
+            m_items.insert(m_items.begin() + index, std::size_t(count), copy);
+            return;
+        }
         if (index == GetSize() && count == 1)
             m_items.push_back(value);
         else
@@ -183,10 +192,13 @@ public:
         key = key ? key : "";
         return findOrAdd(key, CStringHash{}(key), [key] { return CString(key); });
     }
-    // The same for a key that is a CString already: a new entry shares its characters.
+    // The same for a key that is a CString already: a new entry shares its characters. A key
+    // is a C text, as everywhere in the map: it ends at a zero byte.
     V& operator[](const CString& key)
     {
-        return findOrAdd(key.view(), CStringHash{}(key.view()), [&key] { return key; });
+        const std::string_view text(key.GetString());
+        return findOrAdd(text, CStringHash{}(text),
+                         [&key, text] { return text.size() == key.view().size() ? key : CString(text); });
     }
     BOOL RemoveKey(const char* key)
     {

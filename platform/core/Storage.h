@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 namespace platform::detail {
@@ -18,6 +19,9 @@ namespace platform::detail {
 // While they fit, the room of the heap pointer is part of the inline room.
 template <class T, std::size_t N>
 class SmallVector {
+    // Growing moves the elements; a move that could throw would leave them half moved.
+    static_assert(std::is_nothrow_move_constructible_v<T>);
+
 public:
     SmallVector() noexcept {}
     SmallVector(const SmallVector& other) { append(other.begin(), other.end()); }
@@ -100,6 +104,8 @@ public:
     }
     T* erase(T* first, T* last)
     {
+        if (first == last)
+            return first;
         T* kept = std::move(last, end(), first);
         std::destroy(kept, end());
         m_size = std::uint32_t(kept - begin());

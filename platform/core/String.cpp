@@ -103,7 +103,11 @@ CString& CString::operator=(const CString& other) noexcept
 
 CString& CString::operator=(CString&& other) noexcept
 {
-    std::swap(m_text, other.m_text);
+    if (this != &other) {
+        Release();
+        m_text = other.m_text;
+        other.m_text = EmptyText();
+    }
     return *this;
 }
 
@@ -143,7 +147,7 @@ CString& CString::Append(std::string_view text)
         std::memmove(m_text + length, text.data(), text.size());
     } else {
         // Grown by half again at least, so that appending in a loop stays linear.
-        char* fresh = Allocate(std::max(size, length + length / 2));
+        char* fresh = Allocate(std::max(size, checkedLength(std::size_t(length) * 3 / 2)));
         std::memcpy(fresh, m_text, std::size_t(length));
         std::memcpy(fresh + length, text.data(), text.size());
         Release();
@@ -393,13 +397,17 @@ void CString::AppendFormat(const char* format, ...)
 char* CString::GetBuffer(int minLength)
 {
     MakeOwnRoom(std::max(minLength, GetLength()), GetLength());
+    // The room past the text is zeros, so a caller that writes no terminator still ends it.
+    const int room = GetHeader()->capacity;
+    std::memset(m_text + GetLength(), 0, std::size_t(room - GetLength()) + 1);
     return m_text;
 }
 
 void CString::ReleaseBuffer(int newLength)
 {
+    MakeOwnRoom(GetLength(), GetHeader()->capacity);
     const int room = GetHeader()->capacity;
     if (newLength < 0)
         newLength = int(strnlen(m_text, std::size_t(room)));
-    SetLength(std::min(newLength, room));
+    SetLength(std::clamp(newLength, 0, room));
 }

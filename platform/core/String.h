@@ -103,8 +103,9 @@ public:
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     // Direct buffer access: GetBuffer gives room for at least minLength bytes and a terminator,
-    // holding the text as it was; ReleaseBuffer takes the new length (or the position of the
-    // first zero byte when -1), at most the room that GetBuffer gave.
+    // holding the text as it was and zeros after it; ReleaseBuffer takes the new length (or the
+    // position of the first zero byte when -1), at most the room that GetBuffer gave. Between
+    // the two the buffer is this string's alone: copy the string only after ReleaseBuffer.
     char* GetBuffer(int minLength = 0);
     void ReleaseBuffer(int newLength = -1);
 

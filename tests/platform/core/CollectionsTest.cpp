@@ -60,6 +60,12 @@ TEST(CMapStringToString, KeysAreExactBytes)
     EXPECT_FALSE(map.Lookup("Name ", value));
     const CMapStringToString copy(map);
     EXPECT_TRUE(copy.Lookup("Name", value));
+    // A key is a C text whichever way it is given: it ends at a zero byte.
+    map[CString("Turn\0x", 6)] = "7";
+    EXPECT_TRUE(map.Lookup("Turn", value));
+    EXPECT_EQ(value, "7");
+    EXPECT_TRUE(map.RemoveKey("Turn"));
+    EXPECT_EQ(map.GetCount(), 1);
 }
 
 TEST(CMapStringToOb, HoldsPointersWithoutOwningThem)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "platform/core/String.h"
 
 TEST(CString, ExtractsAndSearchesByByteIndex)
@@ -68,6 +70,11 @@ TEST(CString, EditsInPlace)
     buffer[1] = '\0';
     text.ReleaseBuffer();
     EXPECT_EQ(text, "x");
+    // The room that GetBuffer adds is zeros, so a text written without its terminator ends.
+    CString written;
+    std::memcpy(written.GetBuffer(40), "abc", 3);
+    written.ReleaseBuffer();
+    EXPECT_EQ(written, "abc");
 }
 
 // Copies share their characters until one of them changes: every change must leave the other
@@ -96,6 +103,7 @@ TEST(CString, ChangingACopyLeavesTheOthersAsTheyWere)
         {"AppendFormat", [](CString& s) { s.AppendFormat("%d", 7); }, "Alpha/Zorg7"},
         {"Empty", [](CString& s) { s.Empty(); }, ""},
         {"GetBuffer", [](CString& s) { s.GetBuffer(20)[0] = 'x'; s.ReleaseBuffer(); }, "xlpha/Zorg"},
+        {"ReleaseBuffer", [](CString& s) { s.ReleaseBuffer(5); }, "Alpha"},
     };
     for (const Case& c : cases) {
         const CString original("Alpha/Zorg");
