@@ -131,21 +131,6 @@ class TextPool {
 public:
     TextPool() : m_slots(kFirstSlots) {}
 
-    // For a text looked up on nearly every line: a few recent texts are found by their length
-    // and three of their bytes, with no hash to compute, before the table is asked.
-    const CString& GetRecurring(std::string_view text)
-    {
-        if (text.empty())
-            return m_empty;
-        const size_t length = text.size();
-        Recent& recent = m_recent[(length * 5 + uint8_t(text[0]) * 3 + uint8_t(text[length / 2]) * 7 +
-                                   uint8_t(text[length - 1])) &
-                                  (kRecent - 1)];
-        if (recent.length != length || !sameText(recent.text.view(), text))
-            recent = Recent{uint32_t(length), Get(text)};
-        return recent.text;
-    }
-
     const CString& Get(std::string_view text)
     {
         if (text.empty())
@@ -173,12 +158,7 @@ private:
         uint32_t length = 0;
         CString text;
     };
-    struct Recent {
-        uint32_t length = 0;
-        CString text;
-    };
     static constexpr size_t kFirstSlots = 64;
-    static constexpr size_t kRecent = 16;
 
     // The texts are short: a hash of one cheap step a byte, mixed at the end so that the low
     // bits that pick the slot depend on every byte.
@@ -208,7 +188,6 @@ private:
     const CString m_empty;
     std::vector<Slot> m_slots;
     size_t m_count = 0;
-    Recent m_recent[kRecent];
 };
 
 } // namespace
@@ -276,7 +255,7 @@ private:
             ++stop;
 
         PactFor(std::string_view(line, size_t(firstComma - line)))
-            .Insert(DWORD(from), DWORD(till), m_texts.GetRecurring(std::string_view(stop, size_t(lineEnd - stop))));
+            .Insert(DWORD(from), DWORD(till), m_texts.Get(std::string_view(stop, size_t(lineEnd - stop))));
     }
 
     CPact& PactFor(std::string_view race)

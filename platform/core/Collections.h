@@ -4,11 +4,9 @@
 // order the keys were first set, so everything built from a map comes out the same on every run.
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -58,10 +56,7 @@ public:
             m_items.insert(m_items.begin() + index, std::size_t(count), copy);
             return;
         }
-        if (index == GetSize() && count == 1)
-            m_items.push_back(value);
-        else
-            m_items.insert(m_items.begin() + index, std::size_t(count), value);
+        m_items.insert(m_items.begin() + index, std::size_t(count), value);
     }
     void RemoveAt(int index, int count = 1) { m_items.erase(m_items.begin() + index, m_items.begin() + index + count); }
     void RemoveAll() { m_items.clear(); }
@@ -143,33 +138,29 @@ private:
     int m_count = 0;
 };
 
-// A string-keyed hash map that iterates in insertion order. Each entry is one node, on the list
-// of all entries in order and on the chain of its hash bucket; the buckets are a power of two in
+// A string-keyed hash map that iterates in insertion order. Each entry is one node of the list
+// of all entries in order, and on the chain of its hash bucket; the buckets are a power of two in
 // number and at least as many as the entries.
 template <class V>
 class OrderedStringMap {
-public:
-    struct Entry {
+    struct Slot;
+    using List = LinkedList<Slot>;
+    using Node = typename List::Node;
+    struct Slot {
         CString key;
         V value;
-    };
-    struct Node : __POSITION {
-        Entry value;
         std::size_t hash;
-        Node* prev = nullptr;
-        Node* next = nullptr;
-        Node* chain = nullptr;
-        Node(CString key, std::size_t keyHash) : value{std::move(key), V()}, hash(keyHash) {}
+        Node* chain;
     };
 
+public:
     OrderedStringMap() = default;
     OrderedStringMap(const OrderedStringMap&) = delete;
     OrderedStringMap& operator=(const OrderedStringMap&) = delete;
-    ~OrderedStringMap() { RemoveAll(); }
 
-    int GetCount() const { return m_count; }
-    int GetSize() const { return m_count; }
-    BOOL IsEmpty() const { return m_count == 0; }
+    int GetCount() const { return m_list.size(); }
+    int GetSize() const { return m_list.size(); }
+    BOOL IsEmpty() const { return m_list.size() == 0; }
 
     BOOL Lookup(const char* key, V& value) const
     {
@@ -203,70 +194,53 @@ public:
     BOOL RemoveKey(const char* key)
     {
         key = key ? key : "";
-        if (m_count == 0)
+        if (IsEmpty())
             return FALSE;
         const std::size_t hash = CStringHash{}(key);
-        for (Node** link = &m_buckets[hash & (m_bucketCount - 1)]; *link; link = &(*link)->chain) {
+        for (Node** link = &bucketOf(hash); *link; link = &(*link)->value.chain) {
             Node* n = *link;
-            if (n->hash != hash || n->value.key.view() != key)
+            if (n->value.hash != hash || n->value.key.view() != key)
                 continue;
-            *link = n->chain;
-            (n->prev ? n->prev->next : m_head) = n->next;
-            (n->next ? n->next->prev : m_tail) = n->prev;
-            m_pool.destroy(n);
-            --m_count;
+            *link = n->value.chain;
+            m_list.erase(n);
             return TRUE;
         }
         return FALSE;
     }
     void RemoveAll()
     {
-        for (Node* n = m_head; n;) {
-            Node* next = n->next;
-            n->~Node();
-            n = next;
-        }
-        m_pool.release();
+        m_list.clear();
         m_buckets.reset();
         m_bucketCount = 0;
-        m_head = m_tail = nullptr;
-        m_count = 0;
     }
-    POSITION GetStartPosition() const { return m_head; }
+    POSITION GetStartPosition() const { return m_list.head(); }
     void GetNextAssoc(POSITION& pos, CString& key, V& value) const
     {
-        Node* n = static_cast<Node*>(pos);
+        Node* n = List::node(pos);
         key = n->value.key;
         value = n->value.value;
         pos = n->next;
     }
 
-    // Calls f(key, value) for every entry in order. Where the values point to objects, the
-    // next entry's object is fetched into the cache while f works on this one: a walk over
-    // many objects would otherwise wait for memory at each of them.
     template <class F>
     void ForEach(F&& f) const
     {
-        for (Node* n = m_head; n; n = n->next) {
-            if constexpr (std::is_pointer_v<V>)
-                if (n->next)
-                    __builtin_prefetch(n->next->value.value);
+        for (Node* n = m_list.head(); n; n = n->next)
             f(n->value.key, n->value.value);
-        }
     }
 
 protected:
     Node* find(const char* key) const
     {
         key = key ? key : "";
-        return m_count ? find(key, CStringHash{}(key)) : nullptr;
+        return find(key, CStringHash{}(key));
     }
     Node* find(std::string_view key, std::size_t hash) const
     {
-        if (m_count == 0)
+        if (IsEmpty())
             return nullptr;
-        for (Node* n = m_buckets[hash & (m_bucketCount - 1)]; n; n = n->chain)
-            if (n->hash == hash && n->value.key.view() == key)
+        for (Node* n = bucketOf(hash); n; n = n->value.chain)
+            if (n->value.hash == hash && n->value.key.view() == key)
                 return n;
         return nullptr;
     }
@@ -274,41 +248,34 @@ protected:
 private:
     static constexpr std::size_t kFirstBuckets = 8;
 
+    Node*& bucketOf(std::size_t hash) const { return m_buckets[hash & (m_bucketCount - 1)]; }
+
     template <class MakeKey>
     V& findOrAdd(std::string_view key, std::size_t hash, MakeKey makeKey)
     {
         if (Node* n = find(key, hash))
             return n->value.value;
-        if (std::size_t(m_count) >= m_bucketCount)
+        if (std::size_t(m_list.size()) >= m_bucketCount)
             rehash(m_bucketCount ? 2 * m_bucketCount : kFirstBuckets);
-        Node* n = m_pool.make(makeKey(), hash);
-        Node*& bucket = m_buckets[hash & (m_bucketCount - 1)];
-        n->chain = bucket;
-        bucket = n;
-        n->prev = m_tail;
-        (m_tail ? m_tail->next : m_head) = n;
-        m_tail = n;
-        ++m_count;
-        return n->value.value;
+        Node*& bucket = bucketOf(hash);
+        bucket = m_list.insertBefore(nullptr, Slot{makeKey(), V(), hash, bucket});
+        return bucket->value.value;
     }
 
     void rehash(std::size_t bucketCount)
     {
         m_buckets = std::make_unique<Node*[]>(bucketCount);
         m_bucketCount = bucketCount;
-        for (Node* n = m_head; n; n = n->next) {
-            Node*& bucket = m_buckets[n->hash & (bucketCount - 1)];
-            n->chain = bucket;
+        for (Node* n = m_list.head(); n; n = n->next) {
+            Node*& bucket = bucketOf(n->value.hash);
+            n->value.chain = bucket;
             bucket = n;
         }
     }
 
-    NodePool<Node> m_pool;
+    List m_list;
     std::unique_ptr<Node*[]> m_buckets;
     std::size_t m_bucketCount = 0;
-    Node* m_head = nullptr;
-    Node* m_tail = nullptr;
-    int m_count = 0;
 };
 
 } // namespace platform::detail

@@ -178,7 +178,7 @@ void CString::Empty()
 
 void CString::SetAt(int index, char ch)
 {
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     m_text[index] = ch;
 }
 
@@ -247,7 +247,7 @@ CString CString::SpanExcluding(const char* set) const
 
 CString& CString::MakeUpper()
 {
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     for (char* ch = m_text; ch < m_text + GetLength(); ++ch)
         *ch = char(std::toupper(static_cast<unsigned char>(*ch)));
     return *this;
@@ -255,7 +255,7 @@ CString& CString::MakeUpper()
 
 CString& CString::MakeLower()
 {
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     for (char* ch = m_text; ch < m_text + GetLength(); ++ch)
         *ch = char(std::tolower(static_cast<unsigned char>(*ch)));
     return *this;
@@ -263,7 +263,7 @@ CString& CString::MakeLower()
 
 CString& CString::MakeReverse()
 {
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     std::reverse(m_text, m_text + GetLength());
     return *this;
 }
@@ -292,7 +292,7 @@ int CString::Replace(char from, char to)
     const int count = int(std::count(m_text, m_text + GetLength(), from));
     if (count == 0)
         return 0;
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     std::replace(m_text, m_text + GetLength(), from, to);
     return count;
 }
@@ -323,7 +323,7 @@ int CString::Remove(char ch)
     const int count = int(std::count(m_text, m_text + GetLength(), ch));
     if (count == 0)
         return 0;
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     SetLength(int(std::remove(m_text, m_text + GetLength(), ch) - m_text));
     return count;
 }
@@ -347,7 +347,7 @@ int CString::Delete(int index, int count)
     count = clampCount(count, GetLength() - index);
     if (count == 0)
         return GetLength();
-    MakeOwnRoom(GetLength(), GetLength());
+    MakeOwn();
     std::memmove(m_text + index, m_text + index + count, std::size_t(GetLength() - index - count));
     SetLength(GetLength() - count);
     return GetLength();

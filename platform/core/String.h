@@ -142,6 +142,8 @@ private:
     // Makes the text this string's own with room for at least capacity bytes, keeping the
     // first keep bytes of it.
     void MakeOwnRoom(int capacity, int keep);
+    // Makes the text this string's own, as every change must first.
+    void MakeOwn() { MakeOwnRoom(GetLength(), GetLength()); }
     void SetLength(int length);
     CString& Assign(const char* text, std::size_t length);
     CString& Append(std::string_view text);
